@@ -1,0 +1,87 @@
+#include "generate/AreaText.h"
+
+#include "app/Questions.h"
+
+namespace tarnholt {
+
+bool LineReader::readLine(std::string& line)
+{
+    line.clear();
+    if (pos_ >= data_.size())
+        return false;
+    std::size_t end = data_.find('\n', pos_);
+    std::size_t next;
+    if (end == std::string_view::npos) {
+        end = data_.size();
+        next = end;
+    } else {
+        next = end + 1;
+    }
+    std::size_t stop = end;
+    if (stop > pos_ && data_[stop - 1] == '\r' && end != data_.size())
+        --stop;
+    line.assign(data_.substr(pos_, stop - pos_));
+    pos_ = next;
+    return true;
+}
+
+std::string normalizeText(std::string_view text)
+{
+    if (text.size() >= 3 && text.substr(text.size() - 2) == "\r\n")
+        text.remove_suffix(2);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue; // the LF that follows is kept
+        out += text[i];
+    }
+    return out;
+}
+
+bool askContinue(Questions& questions, std::string_view format, int number, const std::string& line)
+{
+    std::string text;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size()) {
+            char c = format[i + 1];
+            if (c == 'd') {
+                text += std::to_string(number);
+                ++i;
+                continue;
+            }
+            if (c == 's') {
+                text += line;
+                ++i;
+                continue;
+            }
+        }
+        text += format[i];
+    }
+    return questions.askYesNo(text);
+}
+
+std::string trimRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0) {
+        char c = text[end - 1];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f')
+            --end;
+        else
+            break;
+    }
+    return std::string(text.substr(0, end));
+}
+
+std::string removeTildes(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '~')
+            out += c;
+    return out;
+}
+
+} // namespace tarnholt

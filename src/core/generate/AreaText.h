@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnholt {
+
+class Questions;
+
+/// Reads an area file one line at a time, each line without its line end (LF or CR LF).
+class LineReader {
+public:
+    /// `data` must outlive the reader.
+    explicit LineReader(std::string_view data) : data_(data) {}
+
+    /// The next line into `line`; false (and `line` emptied) at the end of the data.
+    bool readLine(std::string& line);
+    bool atEnd() const { return pos_ >= data_.size(); }
+
+private:
+    std::string_view data_;
+    std::size_t pos_ = 0;
+};
+
+/// Cuts one trailing CR LF from a text of at least 3 characters, then turns every CR LF into LF.
+std::string normalizeText(std::string_view text);
+
+/// The readers' Yes/No question: `format` with %d replaced by `number` and %s by `line`.
+/// True for Yes.
+bool askContinue(Questions& questions, std::string_view format, int number, const std::string& line);
+
+/// `text` without its trailing white space (blanks, tabs, CR, LF, VT, FF).
+std::string trimRight(std::string_view text);
+/// `text` with every "~" removed.
+std::string removeTildes(std::string_view text);
+
+} // namespace tarnholt

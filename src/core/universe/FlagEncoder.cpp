@@ -1,0 +1,84 @@
+#include "universe/FlagEncoder.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace tarnholt {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isBlankWord(const std::string& word)
+{
+    return std::all_of(word.begin(), word.end(), isBlank);
+}
+
+bool listHas(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+void FlagEncoder::addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode)
+{
+    for (const FlagEntry& entry : table)
+        if (entry.field >= 0 && words_.size() <= static_cast<std::size_t>(entry.field))
+            words_.resize(static_cast<std::size_t>(entry.field) + 1);
+
+    if (mode == FlagMode::Set) {
+        for (const std::string& name : names) {
+            auto it = std::find_if(table.begin(), table.end(), [&](const FlagEntry& e) { return e.name == name; });
+            if (it != table.end() && it->field >= 0)
+                words_[static_cast<std::size_t>(it->field)] += it->code;
+        }
+    } else {
+        for (const FlagEntry& entry : table)
+            if (entry.field >= 0 && !listHas(names, entry.name))
+                words_[static_cast<std::size_t>(entry.field)] += entry.code;
+    }
+}
+
+void FlagEncoder::addEntry(const FlagEntry& entry)
+{
+    if (entry.field < 0)
+        return;
+    // A word that no table has opened yet is opened here rather than written out of bounds.
+    auto field = static_cast<std::size_t>(entry.field);
+    if (words_.size() <= field)
+        words_.resize(field + 1);
+    words_[field] += entry.code;
+}
+
+void FlagEncoder::output(std::string& line) const
+{
+    for (const std::string& word : words_) {
+        line += ' ';
+        line += isBlankWord(word) ? std::string("0") : word;
+    }
+    auto firstKept = std::find_if_not(line.begin(), line.end(), isBlank);
+    line.erase(line.begin(), firstKept);
+}
+
+void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, int field,
+                 std::vector<std::string>& names, FlagMode mode)
+{
+    for (const FlagEntry& entry : table) {
+        if (entry.field != field)
+            continue;
+        bool contained = word.find(entry.code) != std::string::npos;
+        if (contained == (mode == FlagMode::Set))
+            names.push_back(entry.name);
+    }
+}
+
+bool wordContains(const std::string& word, const FlagEntry& entry, int field)
+{
+    return entry.field == field && word.find(entry.code) != std::string::npos;
+}
+
+} // namespace tarnholt

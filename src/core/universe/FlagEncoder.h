@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "universe/FlagEntry.h"
+
+namespace tarnholt {
+
+/// Builds the flag words of an area-file line: one word per field index, each the concatenated
+/// codes of the entries that belong to that field.
+class FlagEncoder {
+public:
+    void reset() { words_.clear(); }
+    /// Adds words until every field index of `table` has one, then appends the codes of the names
+    /// (mode Set: each listed name, first match; mode Inverted: each table entry not listed).
+    void addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode);
+    /// Appends the code of one entry to the word of its field (the word must already exist).
+    void addEntry(const FlagEntry& entry);
+    /// Appends " word" per field ("0" for an empty or blank word), then strips leading blanks of `line`.
+    void output(std::string& line) const;
+
+    const std::vector<std::string>& words() const { return words_; }
+
+private:
+    std::vector<std::string> words_;
+};
+
+/// Flag decoder: for every entry of `table` with the given field, appends its name to `names` when
+/// `word` contains its code (mode Set) or does not (mode Inverted).
+void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, int field,
+                 std::vector<std::string>& names, FlagMode mode);
+
+/// True when the entry belongs to `field` and `word` contains its code.
+bool wordContains(const std::string& word, const FlagEntry& entry, int field);
+
+} // namespace tarnholt

@@ -1,0 +1,185 @@
+#include "world/Archive.h"
+
+#include "world/Encoding.h"
+
+namespace tarnholt {
+
+namespace {
+constexpr const char* kEndOfFile = "archive ended before the data could be read";
+}
+
+Archive::Archive() : loading_(false) {}
+
+Archive::Archive(std::string_view data) : loading_(true), in_(data) {}
+
+void Archive::need(std::size_t size) const
+{
+    if (size > in_.size() - pos_)
+        throw ArchiveError(kEndOfFile);
+}
+
+void Archive::writeInt(int32_t value) { writeDword(static_cast<uint32_t>(value)); }
+
+void Archive::writeWord(uint16_t value)
+{
+    out_ += static_cast<char>(value & 0xFF);
+    out_ += static_cast<char>(value >> 8);
+}
+
+void Archive::writeByte(uint8_t value) { out_ += static_cast<char>(value); }
+
+void Archive::writeDword(uint32_t value)
+{
+    char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                     static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
+    out_.append(bytes, 4);
+}
+
+void Archive::writeBytes(const char* data, std::size_t size) { out_.append(data, size); }
+
+void Archive::writeString(std::string_view text)
+{
+    std::size_t n = text.size();
+    if (n < 0xFF) {
+        writeByte(static_cast<uint8_t>(n));
+    } else if (n < 0xFFFE) {
+        writeByte(0xFF);
+        writeWord(static_cast<uint16_t>(n));
+    } else {
+        writeByte(0xFF);
+        writeWord(0xFFFF);
+        writeDword(static_cast<uint32_t>(n));
+    }
+    writeBytes(text.data(), n);
+}
+
+void Archive::writeStringList(const std::vector<std::string>& list)
+{
+    writeInt(static_cast<int32_t>(list.size()));
+    for (const auto& s : list)
+        writeString(s);
+}
+
+void Archive::writeIntList(const std::vector<int32_t>& list)
+{
+    writeInt(static_cast<int32_t>(list.size()));
+    for (int32_t v : list)
+        writeInt(v);
+}
+
+int32_t Archive::readInt() { return static_cast<int32_t>(readDword()); }
+
+uint16_t Archive::readWord()
+{
+    need(2);
+    auto b0 = static_cast<unsigned char>(in_[pos_]);
+    auto b1 = static_cast<unsigned char>(in_[pos_ + 1]);
+    pos_ += 2;
+    return static_cast<uint16_t>(b0 | (b1 << 8));
+}
+
+uint8_t Archive::readByte()
+{
+    need(1);
+    return static_cast<uint8_t>(in_[pos_++]);
+}
+
+uint32_t Archive::readDword()
+{
+    need(4);
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(in_[pos_ + i]);
+    pos_ += 4;
+    return v;
+}
+
+void Archive::readBytes(char* data, std::size_t size)
+{
+    need(size);
+    in_.copy(data, size, pos_);
+    pos_ += size;
+}
+
+std::string Archive::readString()
+{
+    // A length larger than what is left fails before anything is allocated.
+    auto readLength = [this]() -> std::pair<uint32_t, bool> {
+        uint8_t b = readByte();
+        if (b < 0xFF)
+            return {b, false};
+        uint16_t w = readWord();
+        if (w == 0xFFFE)
+            return {0, true};
+        if (w == 0xFFFF)
+            return {readDword(), false};
+        return {w, false};
+    };
+    auto [length, wide] = readLength();
+    if (wide) {
+        auto [units, again] = readLength();
+        if (again) // a second UTF-16 marker where a length belongs
+            throw ArchiveError(kEndOfFile);
+        std::size_t bytes = static_cast<std::size_t>(units) * 2;
+        need(bytes);
+        std::string s = utf16leToCp1252(in_.substr(pos_, bytes));
+        pos_ += bytes;
+        return s;
+    }
+    need(length);
+    std::string s(in_.substr(pos_, length));
+    pos_ += length;
+    return s;
+}
+
+void Archive::readStringList(std::vector<std::string>& list)
+{
+    list.clear();
+    int32_t count = readInt();
+    for (int32_t i = 0; i < count; ++i)
+        list.push_back(readString()); // every string needs at least one byte, so a huge count runs out quickly
+}
+
+void Archive::readIntList(std::vector<int32_t>& list)
+{
+    list.clear();
+    int32_t count = readInt();
+    if (count > 0)
+        need(static_cast<std::size_t>(count) * 4);
+    for (int32_t i = 0; i < count; ++i)
+        list.push_back(readInt());
+}
+
+void Archive::serialize(int32_t& value)
+{
+    if (loading_)
+        value = readInt();
+    else
+        writeInt(value);
+}
+
+void Archive::serialize(std::string& text)
+{
+    if (loading_)
+        text = readString();
+    else
+        writeString(text);
+}
+
+void Archive::serializeStringList(std::vector<std::string>& list)
+{
+    if (loading_)
+        readStringList(list);
+    else
+        writeStringList(list);
+}
+
+void Archive::serializeIntList(std::vector<int32_t>& list)
+{
+    if (loading_)
+        readIntList(list);
+    else
+        writeIntList(list);
+}
+
+} // namespace tarnholt

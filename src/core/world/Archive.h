@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnholt {
+
+/// Raised when an archive ends before a primitive could be read in full.
+class ArchiveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The byte encoding of world documents and the template library: little-endian ints,
+/// length-prefixed 8-bit strings and the two list forms. An archive either stores into
+/// a memory buffer or loads from one; files are read and written whole by the caller.
+class Archive {
+public:
+    /// An archive that stores into an empty buffer.
+    Archive();
+    /// An archive that loads from `data`, which must outlive it.
+    explicit Archive(std::string_view data);
+
+    bool isLoading() const { return loading_; }
+    bool isStoring() const { return !loading_; }
+
+    void writeInt(int32_t value);
+    void writeWord(uint16_t value);
+    void writeByte(uint8_t value);
+    void writeDword(uint32_t value);
+    void writeBytes(const char* data, std::size_t size);
+    void writeString(std::string_view text);
+    void writeStringList(const std::vector<std::string>& list);
+    void writeIntList(const std::vector<int32_t>& list);
+
+    int32_t readInt();
+    uint16_t readWord();
+    uint8_t readByte();
+    uint32_t readDword();
+    void readBytes(char* data, std::size_t size);
+    std::string readString();
+    /// Empties the list, then reads a count and that many strings (none for a count of 0 or below).
+    void readStringList(std::vector<std::string>& list);
+    void readIntList(std::vector<int32_t>& list);
+
+    /// Both directions: stores the value, or loads into it.
+    void serialize(int32_t& value);
+    void serialize(std::string& text);
+    void serializeStringList(std::vector<std::string>& list);
+    void serializeIntList(std::vector<int32_t>& list);
+
+    /// The bytes stored so far.
+    const std::string& data() const { return out_; }
+    std::string takeData() { return std::move(out_); }
+    std::size_t position() const { return pos_; }
+    std::size_t remaining() const { return in_.size() - pos_; }
+
+private:
+    void need(std::size_t size) const;
+
+    bool loading_;
+    std::string out_;
+    std::string_view in_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace tarnholt

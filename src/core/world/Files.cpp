@@ -1,0 +1,202 @@
+#include "world/Files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarnholt {
+
+namespace {
+
+std::string substitute(std::string_view pattern, std::string_view fileName)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] == '1') {
+            out += fileName;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+FileError fromErrno(int err, bool writing)
+{
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return writing ? FileError::AccessDenied : FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return writing ? FileError::AccessDenied : FileError::SharingViolation;
+    case ETXTBSY:
+    case EBUSY:
+        return writing ? FileError::AccessDenied : FileError::SharingViolation;
+    case ENOSPC:
+    case EDQUOT:
+        return FileError::DiskFull;
+    default:
+        return writing ? FileError::WriteFailed : FileError::ReadFailed;
+    }
+}
+
+bool writeAll(int fd, std::string_view data, int& err)
+{
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string fileErrorMessage(FileError error, std::string_view fileName)
+{
+    switch (error) {
+    case FileError::None:
+        return {};
+    case FileError::NotFound:
+        return substitute("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
+                          fileName);
+    case FileError::SharingViolation:
+        return substitute("Unable to read from %1, it is opened by someone else.", fileName);
+    case FileError::AccessDenied:
+        return substitute("Unable to write to %1, it is read-only or opened by someone else.", fileName);
+    case FileError::DiskFull:
+        return "Destination disk drive is full.";
+    case FileError::ReadFailed:
+        return substitute("An unexpected error occurred while reading %1.", fileName);
+    case FileError::WriteFailed:
+        return substitute("An unexpected error occurred while writing %1.", fileName);
+    }
+    return {};
+}
+
+FileError readWholeFile(const std::string& path, std::string& out)
+{
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fromErrno(errno, false);
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileError::ReadFailed;
+    }
+    if (st.st_size > 0)
+        out.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int err = errno;
+            ::close(fd);
+            out.clear();
+            return fromErrno(err, false);
+        }
+        if (n == 0)
+            break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return FileError::None;
+}
+
+FileError writeFileAtomically(const std::string& path, std::string_view data)
+{
+    // One fixed temporary name per target: a temporary left by a save that was killed midway is
+    // simply replaced by the next save, so none accumulate.
+    std::string dir = directoryOf(path);
+    std::string temp = joinPath(dir, "." + fileNameOf(path) + ".saving");
+    ::unlink(temp.c_str());
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fromErrno(errno, true);
+    int err = 0;
+    bool ok = writeAll(fd, data, err);
+    if (ok && ::fsync(fd) != 0) {
+        err = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    if (ok) {
+        // Keep the permissions of the file being replaced.
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+            ::chmod(temp.c_str(), st.st_mode & 07777);
+        if (::rename(temp.c_str(), path.c_str()) != 0) {
+            err = errno;
+            ok = false;
+        }
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return fromErrno(err, true);
+    }
+    // Make the rename itself durable.
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return FileError::None;
+}
+
+std::string toCrLf(std::string_view data)
+{
+    std::string out;
+    out.reserve(data.size() + data.size() / 16);
+    for (char c : data) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+std::string directoryOf(const std::string& path)
+{
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return {};
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string joinPath(const std::string& dir, const std::string& name)
+{
+    if (dir.empty())
+        return name;
+    if (dir.back() == '/')
+        return dir + name;
+    return dir + "/" + name;
+}
+
+} // namespace tarnholt

@@ -1,0 +1,290 @@
+#include "world/World.h"
+
+#include <cctype>
+#include <unordered_map>
+
+#include "world/Archive.h"
+
+namespace tarnholt {
+
+/// Hash indexes over the records, built once for an IndexScope. The first record of an Identifier
+/// (or of a map cell) is the one kept, so results equal those of the scans.
+struct World::Index {
+    struct CellHash {
+        std::size_t operator()(const std::pair<int, int>& p) const noexcept
+        {
+            return std::hash<long long>()((static_cast<long long>(p.first) << 32) ^ static_cast<unsigned>(p.second));
+        }
+    };
+    std::unordered_map<std::string_view, std::size_t> mobs;
+    std::unordered_map<std::string_view, std::size_t> items;
+    std::unordered_map<std::string_view, std::size_t> rooms;
+    std::unordered_map<std::pair<int, int>, std::size_t, CellHash> cells;
+};
+
+World::World() = default;
+World::~World() = default;
+World::World(World&&) noexcept = default;
+World& World::operator=(World&&) noexcept = default;
+
+World::World(const World& other)
+    : mobs(other.mobs), items(other.items), rooms(other.rooms), shops(other.shops), zoneName(other.zoneName),
+      basePath(other.basePath), zoneNumber(other.zoneNumber), repopMode(other.repopMode),
+      repopTime(other.repopTime), startItemVnum(other.startItemVnum), startMobVnum(other.startMobVnum),
+      startRoomVnum(other.startRoomVnum), maxRoomVnum(other.maxRoomVnum)
+{
+}
+
+World& World::operator=(const World& other)
+{
+    if (this != &other) {
+        World copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+namespace {
+
+template <typename Record>
+Record* scan(std::vector<Record>& records, std::string_view identifier)
+{
+    for (auto& r : records)
+        if (r.identifier == identifier)
+            return &r;
+    return nullptr;
+}
+
+template <typename Record, typename Map>
+Record* lookup(std::vector<Record>& records, const Map& map, std::string_view identifier)
+{
+    auto it = map.find(identifier);
+    return it == map.end() ? nullptr : &records[it->second];
+}
+
+} // namespace
+
+Mob* World::findMob(std::string_view identifier)
+{
+    return index_ ? lookup(mobs, index_->mobs, identifier) : scan(mobs, identifier);
+}
+
+const Mob* World::findMob(std::string_view identifier) const { return const_cast<World*>(this)->findMob(identifier); }
+
+Item* World::findItem(std::string_view identifier)
+{
+    return index_ ? lookup(items, index_->items, identifier) : scan(items, identifier);
+}
+
+const Item* World::findItem(std::string_view identifier) const
+{
+    return const_cast<World*>(this)->findItem(identifier);
+}
+
+Room* World::findRoom(std::string_view identifier)
+{
+    return index_ ? lookup(rooms, index_->rooms, identifier) : scan(rooms, identifier);
+}
+
+const Room* World::findRoom(std::string_view identifier) const
+{
+    return const_cast<World*>(this)->findRoom(identifier);
+}
+
+Room* World::roomAt(int column, int row)
+{
+    if (index_) {
+        auto it = index_->cells.find({column, row});
+        return it == index_->cells.end() ? nullptr : &rooms[it->second];
+    }
+    for (auto& r : rooms)
+        if (r.column == column && r.row == row)
+            return &r;
+    return nullptr;
+}
+
+const Room* World::roomAt(int column, int row) const { return const_cast<World*>(this)->roomAt(column, row); }
+
+void World::itemIdentifiers(std::vector<std::string>& list) const
+{
+    list.clear();
+    list.reserve(items.size());
+    for (const auto& r : items)
+        list.push_back(r.identifier);
+}
+
+void World::mobIdentifiers(std::vector<std::string>& list) const
+{
+    list.clear();
+    list.reserve(mobs.size());
+    for (const auto& r : mobs)
+        list.push_back(r.identifier);
+}
+
+void World::roomIdentifiers(std::vector<std::string>& list) const
+{
+    list.clear();
+    list.reserve(rooms.size());
+    for (const auto& r : rooms)
+        list.push_back(r.identifier);
+}
+
+std::string hashReferenceNumber(std::string_view reference)
+{
+    auto blank = reference.find(' ');
+    std::string_view text = reference.substr(0, blank);
+    if (!text.empty() && text.front() == '#')
+        text.remove_prefix(1);
+    std::size_t end = 0;
+    while (end < text.size() && !std::isalpha(static_cast<unsigned char>(text[end])))
+        ++end;
+    return std::string(text.substr(0, end));
+}
+
+namespace {
+
+template <typename Record, typename Find>
+std::string vnumText(std::string_view reference, Find find)
+{
+    if (reference.empty() || reference == "(None)")
+        return "-1";
+    if (reference.front() == '#')
+        return hashReferenceNumber(reference);
+    const Record* r = find(reference);
+    return r ? std::to_string(r->vnum) : "-1";
+}
+
+template <typename Record>
+void clearVnums(std::vector<Record>& records)
+{
+    for (auto& r : records)
+        if (r.identifier.empty() || r.identifier.front() != '#')
+            r.vnum = 0;
+}
+
+} // namespace
+
+std::string World::itemVnumText(std::string_view reference) const
+{
+    return vnumText<Item>(reference, [this](std::string_view id) { return findItem(id); });
+}
+
+std::string World::mobVnumText(std::string_view reference) const
+{
+    return vnumText<Mob>(reference, [this](std::string_view id) { return findMob(id); });
+}
+
+std::string World::roomVnumText(std::string_view reference) const
+{
+    return vnumText<Room>(reference, [this](std::string_view id) { return findRoom(id); });
+}
+
+void World::clearItemVnums() { clearVnums(items); }
+void World::clearMobVnums() { clearVnums(mobs); }
+void World::clearRoomVnums() { clearVnums(rooms); }
+
+namespace {
+
+template <typename Record>
+void serializeArray(Archive& ar, std::vector<Record>& records)
+{
+    if (ar.isStoring()) {
+        ar.writeInt(static_cast<int32_t>(records.size()));
+        for (auto& r : records)
+            r.Serialize(ar);
+        return;
+    }
+    records.clear();
+    int32_t count = ar.readInt();
+    // Every record takes at least a few bytes; a count is never trusted for an allocation.
+    for (int32_t i = 0; i < count; ++i) {
+        Record r;
+        r.Serialize(ar);
+        records.push_back(std::move(r));
+    }
+}
+
+} // namespace
+
+void World::Serialize(Archive& ar)
+{
+    int32_t version = 1;
+    ar.serialize(version);
+    ar.serialize(basePath);
+    ar.serialize(zoneName);
+    ar.serialize(repopTime);
+    ar.serialize(repopMode);
+    ar.serialize(zoneNumber);
+    ar.serialize(startItemVnum);
+    ar.serialize(startMobVnum);
+    ar.serialize(startRoomVnum);
+    ar.serialize(maxRoomVnum);
+    serializeArray(ar, items);
+    serializeArray(ar, mobs);
+    serializeArray(ar, rooms);
+    serializeArray(ar, shops);
+}
+
+void World::RenameItemRef(const std::string& oldName, const std::string& newName)
+{
+    for (auto& r : items)
+        r.RenameItemRef(oldName, newName);
+    for (auto& r : mobs)
+        r.RenameItemRef(oldName, newName);
+    for (auto& r : rooms)
+        r.RenameItemRef(oldName, newName);
+    for (auto& r : shops)
+        r.RenameItemRef(oldName, newName);
+}
+
+void World::RenameMobRef(const std::string& oldName, const std::string& newName)
+{
+    for (auto& r : items)
+        r.RenameMobRef(oldName, newName);
+    for (auto& r : mobs)
+        r.RenameMobRef(oldName, newName);
+    for (auto& r : rooms)
+        r.RenameMobRef(oldName, newName);
+    for (auto& r : shops)
+        r.RenameMobRef(oldName, newName);
+}
+
+void World::RenameRoomRef(const std::string& oldName, const std::string& newName)
+{
+    for (auto& r : items)
+        r.RenameRoomRef(oldName, newName);
+    for (auto& r : mobs)
+        r.RenameRoomRef(oldName, newName);
+    for (auto& r : rooms)
+        r.RenameRoomRef(oldName, newName);
+    for (auto& r : shops)
+        r.RenameRoomRef(oldName, newName);
+}
+
+World::IndexScope::IndexScope(const World& world) : world_(world), owner_(!world.index_)
+{
+    if (!owner_)
+        return; // an outer scope already indexes this World
+    auto index = std::make_unique<Index>();
+    index->mobs.reserve(world.mobs.size());
+    for (std::size_t i = 0; i < world.mobs.size(); ++i)
+        index->mobs.emplace(world.mobs[i].identifier, i);
+    index->items.reserve(world.items.size());
+    for (std::size_t i = 0; i < world.items.size(); ++i)
+        index->items.emplace(world.items[i].identifier, i);
+    index->rooms.reserve(world.rooms.size());
+    index->cells.reserve(world.rooms.size());
+    for (std::size_t i = 0; i < world.rooms.size(); ++i) {
+        index->rooms.emplace(world.rooms[i].identifier, i);
+        index->cells.emplace(std::make_pair(world.rooms[i].column, world.rooms[i].row), i);
+    }
+    world.index_ = std::move(index);
+}
+
+World::IndexScope::~IndexScope()
+{
+    if (owner_)
+        world_.index_.reset();
+}
+
+} // namespace tarnholt

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+#include "world/Archive.h"
+#include "world/Document.h"
+#include "world/Files.h"
+
+using namespace tarnholt;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string le(int32_t v)
+{
+    std::string s;
+    for (int i = 0; i < 4; ++i)
+        s += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+    return s;
+}
+
+std::string str(const std::string& s) { return static_cast<char>(s.size()) + s; }
+
+fs::path freshDir(const std::string& name)
+{
+    fs::path dir = fs::temp_directory_path() / ("tarnholt-doc-" + name + "-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+std::string slurp(const fs::path& p)
+{
+    std::string out;
+    readWholeFile(p.string(), out);
+    return out;
+}
+
+void spit(const fs::path& p, const std::string& data) { std::ofstream(p, std::ios::binary) << data; }
+
+// A World with every kind of record and non-default fields, for round trips and truncation.
+World richWorld()
+{
+    World w;
+    w.zoneName = "The Castle";
+    w.zoneNumber = 12;
+    w.repopMode = 1;
+    w.repopTime = 45;
+    w.startItemVnum = 1200;
+    w.startMobVnum = 1210;
+    w.startRoomVnum = 1220;
+    w.maxRoomVnum = 1299;
+
+    Item sword;
+    sword.identifier = "sword";
+    sword.itemType = "Weapon";
+    sword.valueRecord = createItemValues("Weapon");
+    sword.aliases = "sword long";
+    sword.extraFlags = {"Glowing", "Magical"};
+    sword.abilityNames = {"Strength"};
+    sword.abilityModifiers = {2};
+    sword.extraDescriptions.set("runes", "Old runes.\r\n");
+    sword.weight = 7;
+    w.items.push_back(sword);
+    Item box;
+    box.identifier = "box";
+    box.itemType = "Container";
+    box.valueRecord = createItemValues("Container");
+    w.items.push_back(box);
+
+    Mob guard;
+    guard.identifier = "guard";
+    guard.level = 9;
+    guard.flags = {"Sentinel"};
+    guard.speech = {"<INTERVAL> Halt!\n"};
+    w.mobs.push_back(guard);
+
+    Room hall;
+    hall.identifier = "hall";
+    hall.name = "The Hall";
+    hall.description = "A hall.\r\n";
+    hall.column = 2;
+    hall.row = 3;
+    hall.flags = {"Dark"};
+    hall.specProcs = {"ROOM_STICKY"};
+    hall.exits[0].target = "yard";
+    hall.exits[0].keywords = "door";
+    LoadAction load;
+    load.task = 0;
+    load.mob = "guard";
+    load.comment = "the guard";
+    hall.loads.push_back(load);
+    w.rooms.push_back(hall);
+    Room yard;
+    yard.identifier = "yard";
+    yard.column = 2;
+    yard.row = 2;
+    yard.exits[2].target = "hall";
+    w.rooms.push_back(yard);
+
+    Shop shop;
+    shop.keeper = "guard";
+    shop.room = "hall";
+    shop.itemsSold[0] = "sword";
+    w.shops.push_back(shop);
+    return w;
+}
+
+} // namespace
+
+TEST(Document, NewWorldStoresAsTheHandWorkedBytes)
+{
+    World w;
+    w.basePath = "/zones/castle";
+    std::string expected = le(1) + str("/zones/castle") + str("") + le(30) + le(0) + le(0) + le(0) + le(0) +
+                           le(0) + le(0) + le(0) + le(0) + le(0) + le(0);
+    EXPECT_EQ(expected.size(), 63u); // 65 with the 15 characters of a drive-letter path
+    EXPECT_EQ(Document::storeWorld(w), expected);
+
+    // A World version number other than 1 reads the same.
+    std::string v7 = le(7) + expected.substr(4);
+    World loaded = Document::loadWorld(v7);
+    EXPECT_EQ(loaded.basePath, "/zones/castle");
+    EXPECT_EQ(loaded.repopTime, 30);
+}
+
+TEST(Document, BasePathCutsOnlyTheFileNamesExtension)
+{
+    EXPECT_EQ(Document::basePathFor("/zones/castle.rlm"), "/zones/castle");
+    EXPECT_EQ(Document::basePathFor("/zones/my.world/castle.rlm"), "/zones/my.world/castle");
+    EXPECT_EQ(Document::basePathFor("/zones/my.world/castle"), "/zones/my.world/castle");
+    EXPECT_EQ(Document::basePathFor("castle.tar.rlm"), "castle.tar");
+    EXPECT_EQ(Document::basePathFor("castle"), "castle");
+}
+
+TEST(Document, SaveOpenRoundTripIsByteIdentical)
+{
+    fs::path dir = freshDir("roundtrip");
+    Document doc;
+    doc.world() = richWorld();
+    doc.setModified();
+    std::string path = (dir / "castle.rlm").string();
+    ASSERT_EQ(doc.save(path), "");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.world().basePath, (dir / "castle").string());
+    EXPECT_EQ(doc.title(), "castle.rlm");
+
+    Document other;
+    ASSERT_EQ(other.open(path), "");
+    EXPECT_EQ(Document::storeWorld(other.world()), slurp(path));
+    const World& a = doc.world();
+    const World& b = other.world();
+    EXPECT_EQ(a.items, b.items);
+    EXPECT_EQ(a.mobs, b.mobs);
+    EXPECT_EQ(a.rooms, b.rooms);
+    EXPECT_EQ(a.shops, b.shops);
+    EXPECT_EQ(b.zoneName, "The Castle");
+    EXPECT_EQ(b.maxRoomVnum, 1299);
+    fs::remove_all(dir);
+}
+
+TEST(Document, TruncatedFilesFailCleanlyAndLeaveTheOpenDocumentAlone)
+{
+    fs::path dir = freshDir("truncated");
+    World w = richWorld();
+    w.basePath = "/zones/castle";
+    std::string full = Document::storeWorld(w);
+    fs::path bad = dir / "bad.rlm";
+
+    Document doc;
+    doc.world().zoneName = "Still Open";
+    doc.world().rooms.emplace_back();
+    doc.setModified();
+    ASSERT_EQ(doc.save((dir / "open.rlm").string()), "");
+    doc.setModified();
+
+    for (std::size_t cut = 1; cut < full.size(); ++cut) {
+        spit(bad, full.substr(0, cut));
+        ASSERT_EQ(doc.open(bad.string()), "Unexpected file format.") << "cut at " << cut;
+    }
+    EXPECT_EQ(doc.world().zoneName, "Still Open");
+    EXPECT_EQ(doc.world().rooms.size(), 1u);
+    EXPECT_EQ(doc.path(), (dir / "open.rlm").string());
+    EXPECT_TRUE(doc.isModified());
+    fs::remove_all(dir);
+}
+
+TEST(Document, RandomGarbageNeverCrashes)
+{
+    std::mt19937 rng(1234);
+    World w = richWorld();
+    std::string full = Document::storeWorld(w);
+    int failures = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string data;
+        if (round % 2 == 0) {
+            data.resize(rng() % 300);
+            for (auto& c : data)
+                c = static_cast<char>(rng());
+        } else {
+            data = full; // a valid file with a few bytes flipped
+            for (int k = 0; k < 3; ++k)
+                data[rng() % data.size()] = static_cast<char>(rng());
+        }
+        try {
+            Document::loadWorld(data);
+        } catch (const ArchiveError&) {
+            ++failures;
+        }
+    }
+    EXPECT_GT(failures, 0);
+}
+
+TEST(Document, ZeroByteFileOpensAsANewWorldWithThatPath)
+{
+    fs::path dir = freshDir("empty");
+    fs::path empty = dir / "empty.rlm";
+    spit(empty, "");
+    Document doc;
+    doc.world().zoneName = "Previous";
+    doc.setModified();
+    ASSERT_EQ(doc.open(empty.string()), "");
+    EXPECT_EQ(doc.world().zoneName, "");
+    EXPECT_EQ(doc.world().basePath, (dir / "empty").string());
+    EXPECT_EQ(doc.path(), empty.string());
+    EXPECT_FALSE(doc.isModified());
+    fs::remove_all(dir);
+}
+
+TEST(Document, UnreadableFilesReportTheFileMessage)
+{
+    Document doc;
+    doc.world().zoneName = "Kept";
+    EXPECT_EQ(doc.open("/nonexistent/castle.rlm"),
+              "/nonexistent/castle.rlm\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+    EXPECT_EQ(doc.world().zoneName, "Kept");
+    EXPECT_EQ(doc.title(), "Untitled");
+    EXPECT_NE(doc.save("/nonexistent/castle.rlm"), "");
+    EXPECT_EQ(doc.world().basePath, "");
+}
+
+TEST(World, LookupsVnumTextsAndVnumClearing)
+{
+    World w = richWorld();
+    Room dup;
+    dup.identifier = "hall";
+    dup.column = 2;
+    dup.row = 3;
+    w.rooms.push_back(dup);
+    w.rooms[0].vnum = 1220;
+    w.rooms[2].vnum = 9999;
+    EXPECT_EQ(w.findRoom("hall"), &w.rooms[0]);
+    EXPECT_EQ(w.roomAt(2, 3), &w.rooms[0]);
+    EXPECT_EQ(w.findRoom("Hall"), nullptr);
+    EXPECT_EQ(w.roomVnumText("hall"), "1220");
+    {
+        World::IndexScope scope(w);
+        EXPECT_EQ(w.findRoom("hall"), &w.rooms[0]); // the first bearer, as the scan finds it
+        EXPECT_EQ(w.roomAt(2, 3), &w.rooms[0]);
+        EXPECT_EQ(w.findItem("box"), &w.items[1]);
+        EXPECT_EQ(w.findMob("nobody"), nullptr);
+    }
+    EXPECT_EQ(w.roomVnumText("#120 the guard"), "120");
+    EXPECT_EQ(w.roomVnumText("#120"), "120");
+    EXPECT_EQ(w.roomVnumText("#12a"), "12");
+    EXPECT_EQ(w.mobVnumText("(None)"), "-1");
+    EXPECT_EQ(w.mobVnumText(""), "-1");
+    EXPECT_EQ(w.itemVnumText("nothing"), "-1");
+
+    w.mobs.push_back(Mob());
+    w.mobs.back().identifier = "#3001 the baker";
+    w.mobs.back().vnum = 3001;
+    w.mobs[0].vnum = 55;
+    w.items[0].vnum = 66;
+    w.clearMobVnums();
+    EXPECT_EQ(w.mobs[0].vnum, 0);
+    EXPECT_EQ(w.mobs[1].vnum, 3001);
+    EXPECT_EQ(w.items[0].vnum, 66);
+    EXPECT_EQ(w.rooms[0].vnum, 1220);
+
+    std::vector<std::string> ids{"stale"};
+    w.roomIdentifiers(ids);
+    EXPECT_EQ(ids, (std::vector<std::string>{"hall", "yard", "hall"}));
+}
+
+TEST(World, RenamesReachEveryKindOfRecord)
+{
+    World w = richWorld();
+    w.RenameMobRef("guard", "captain");
+    EXPECT_EQ(w.mobs[0].identifier, "captain");
+    EXPECT_EQ(w.rooms[0].loads[0].mob, "captain");
+    EXPECT_EQ(w.shops[0].keeper, "captain");
+    w.RenameItemRef("sword", "blade");
+    EXPECT_EQ(w.items[0].identifier, "blade");
+    EXPECT_EQ(w.shops[0].itemsSold[0], "blade");
+    w.RenameRoomRef("Hall", "x"); // case differs: nothing changes
+    EXPECT_EQ(w.rooms[1].exits[2].target, "hall");
+    w.RenameRoomRef("hall", "");
+    EXPECT_EQ(w.rooms[1].exits[2].target, "");
+    EXPECT_EQ(w.shops[0].room, "");
+}
