@@ -20,9 +20,33 @@ struct Warning {
     bool operator==(const Warning&) const = default;
 };
 
+/// What one run of Generate Code did.
+struct GenerateResult {
+    /// Every area file was written.
+    bool written = false;
+    /// Some vnum was assigned or changed (even when the run stopped later): the document holds
+    /// numbers that are not saved yet and must be marked modified.
+    bool vnumsChanged = false;
+    /// The message that stopped the run (also shown through Questions), "" when none.
+    std::string message;
+    /// The paths written, in the order written.
+    std::vector<std::string> files;
+    /// The warnings, in the order raised (also when the run stopped midway).
+    std::vector<Warning> warnings;
+
+    /// Written without a warning: the run's result 1.
+    bool succeeded() const { return written && warnings.empty(); }
+};
+
 /// The state of one run of Generate Code: the World and Universe it writes, the warning list
 /// and the flag encoder's words. Registers itself in the Universe for its lifetime, so that
 /// record writers reach the warnings and the encoder through the Universe they are given.
+///
+/// Use: `Generator(universe, world).generate(folder, questions)`. The run checks the zone number
+/// and that the document was saved once, gives vnums to the items, mobs and rooms that have none,
+/// then writes "<zone>.obj", the component lists "<vnum>.txt", "<zone>.mob", "<zone>.wld" and
+/// "<zone>.zon" into `outDir` (CR LF line ends, each file written aside and renamed into place).
+/// Refusals and a file that cannot be written stop the run with a message through `questions`.
 class Generator {
 public:
     Generator(Universe& universe, World& world);
@@ -30,13 +54,20 @@ public:
     Generator(const Generator&) = delete;
     Generator& operator=(const Generator&) = delete;
 
+    /// Runs Generate Code once; `outDir` "" means the current directory.
+    GenerateResult generate(const std::string& outDir, Questions& questions);
+
     void addWarning(const std::string& type, const std::string& identifier, const std::string& text);
     const std::vector<Warning>& warnings() const { return warnings_; }
     FlagEncoder& encoder() { return encoder_; }
 
 private:
+    bool assignAllVnums(Questions& questions, GenerateResult& result);
+    bool writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
+
     Universe& universe_;
     World& world_;
+    Generator* previous_; // the generator registered before this one, put back at the end
     std::vector<Warning> warnings_;
     FlagEncoder encoder_;
 };

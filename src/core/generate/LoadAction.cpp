@@ -85,7 +85,7 @@ void LoadAction::Serialize(Archive& ar)
         ar.serialize(equipPosition);
         container.clear();
         comment.clear();
-        if (version == 2)
+        if (version == 1 || version == 2)
             return;
         ar.serialize(container);
         if (version == 3)

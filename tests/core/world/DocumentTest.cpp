@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "world/Archive.h"
+#include "items/ItemTypes.h"
 #include "world/Document.h"
 #include "world/Files.h"
 
@@ -177,7 +178,10 @@ TEST(Document, TruncatedFilesFailCleanlyAndLeaveTheOpenDocumentAlone)
     ASSERT_EQ(doc.save((dir / "open.rlm").string()), "");
     doc.setModified();
 
-    for (std::size_t cut = 1; cut < full.size(); ++cut) {
+    for (std::size_t cut = 0; cut < full.size(); ++cut)
+        ASSERT_THROW(Document::loadWorld(full.substr(0, cut)), ArchiveError) << "cut at " << cut;
+    // Through the document, at a spread of offsets (every offset above is the same code path).
+    for (std::size_t cut = 1; cut < full.size(); cut += 7) {
         spit(bad, full.substr(0, cut));
         ASSERT_EQ(doc.open(bad.string()), "Unexpected file format.") << "cut at " << cut;
     }

@@ -1,0 +1,241 @@
+#include "generate/Generator.h"
+
+#include <cstdint>
+#include <limits>
+#include <new>
+
+#include "app/Questions.h"
+#include "universe/Universe.h"
+#include "world/Files.h"
+#include "world/World.h"
+
+namespace tarnholt {
+
+namespace {
+
+constexpr const char* kEndMarker = "#99999\n$~\n";
+
+// The number after the "#" of an Identifier: an optional sign and the digits up to the first
+// character that is not one; 0 when there are none. Saturates instead of overflowing.
+int32_t hashIdentifierNumber(const std::string& identifier)
+{
+    std::size_t i = 1;
+    bool negative = false;
+    if (i < identifier.size() && (identifier[i] == '+' || identifier[i] == '-')) {
+        negative = identifier[i] == '-';
+        ++i;
+    }
+    int64_t value = 0;
+    for (; i < identifier.size() && identifier[i] >= '0' && identifier[i] <= '9'; ++i) {
+        value = value * 10 + (identifier[i] - '0');
+        if (value > std::numeric_limits<int32_t>::max())
+            return negative ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+bool unnumbered(int32_t vnum)
+{
+    return vnum == 0 || vnum == -1;
+}
+
+struct KindWords {
+    const char* singular;
+    const char* plural;
+};
+
+void stop(const std::string& text, Questions& questions, GenerateResult& result)
+{
+    result.message = text;
+    questions.message(text);
+}
+
+// Gives vnums to one kind of record: "#" records take the number of their Identifier, and records
+// without a number take the lowest numbers from `start` on that no record of the kind holds yet.
+// Numbers already given are never moved. False when the run must stop.
+template <typename R>
+bool assignVnums(std::vector<R>& records, int32_t start, KindWords kind, Questions& questions,
+                 GenerateResult& result)
+{
+    const std::size_t n = records.size();
+    if (n == 0)
+        return true;
+    bool anyUnnumbered = false;
+    for (R& record : records) {
+        if (!record.identifier.empty() && record.identifier[0] == '#')
+            record.vnum = hashIdentifierNumber(record.identifier);
+        anyUnnumbered = anyUnnumbered || unnumbered(record.vnum);
+    }
+    if (!anyUnnumbered)
+        return true;
+    if (start == 0) {
+        stop(std::string("You have not assigned a starting ") + kind.singular + " number for this zone.\nSince "
+                 + kind.plural + " exist, you must assign one.",
+             questions, result);
+        return false;
+    }
+
+    std::vector<bool> taken;
+    try {
+        taken.assign(n, false);
+    } catch (const std::bad_alloc&) {
+        stop(std::string("Unable to allocate memory to assign ") + kind.singular
+                 + " numbers.\nYour system might be running low on memory.",
+             questions, result);
+        return false;
+    }
+    // Unnumbered records take no slot of their own: with a negative start, 0 and -1 would
+    // otherwise fall inside the range and leave too few free slots for them.
+    for (const R& record : records) {
+        if (unnumbered(record.vnum))
+            continue;
+        const int64_t slot = int64_t{record.vnum} - start;
+        if (slot >= 0 && slot < static_cast<int64_t>(n))
+            taken[static_cast<std::size_t>(slot)] = true;
+    }
+    std::size_t next = 0;
+    for (R& record : records) {
+        if (!unnumbered(record.vnum))
+            continue;
+        while (next < n && taken[next])
+            ++next;
+        if (next == n)
+            break; // cannot happen: there are at least as many free slots as unnumbered records
+        taken[next] = true;
+        record.vnum = static_cast<int32_t>(int64_t{start} + static_cast<int64_t>(next));
+    }
+    return true;
+}
+
+template <typename R>
+std::vector<int32_t> vnumsOf(const std::vector<R>& records)
+{
+    std::vector<int32_t> out;
+    out.reserve(records.size());
+    for (const R& record : records)
+        out.push_back(record.vnum);
+    return out;
+}
+
+bool writeAreaFile(const std::string& outDir, const std::string& name, const std::string& text,
+                   Questions& questions, GenerateResult& result)
+{
+    const std::string path = joinPath(outDir, name);
+    const FileError error = writeFileAtomically(path, toCrLf(text));
+    if (error != FileError::None) {
+        stop(fileErrorMessage(error, path), questions, result);
+        return false;
+    }
+    result.files.push_back(path);
+    return true;
+}
+
+} // namespace
+
+Generator::Generator(Universe& universe, World& world)
+    : universe_(universe), world_(world), previous_(universe.generator)
+{
+    universe_.generator = this;
+}
+
+Generator::~Generator()
+{
+    if (universe_.generator == this)
+        universe_.generator = previous_;
+}
+
+void Generator::addWarning(const std::string& type, const std::string& identifier, const std::string& text)
+{
+    warnings_.push_back(Warning{type, identifier, text});
+}
+
+GenerateResult Generator::generate(const std::string& outDir, Questions& questions)
+{
+    warnings_.clear();
+    GenerateResult result;
+    if (world_.zoneNumber == 0) {
+        stop("Assign a zone number to this zone before you begin generation.", questions, result);
+        return result;
+    }
+    if (world_.basePath.empty()) {
+        stop("This zone has never been saved.  The zone must be saved at least once before generating.", questions,
+             result);
+        return result;
+    }
+
+    // Lookups by Identifier are hashed for the run; Identifiers and array sizes stay as they are.
+    World::IndexScope index(world_);
+    if (assignAllVnums(questions, result))
+        result.written = writeAreaFiles(outDir, questions, result);
+    result.warnings = warnings_;
+    return result;
+}
+
+bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
+{
+    const std::vector<int32_t> items = vnumsOf(world_.items);
+    const std::vector<int32_t> mobs = vnumsOf(world_.mobs);
+    const std::vector<int32_t> rooms = vnumsOf(world_.rooms);
+
+    const bool ok = assignVnums(world_.items, world_.startItemVnum, {"item", "items"}, questions, result)
+        && assignVnums(world_.mobs, world_.startMobVnum, {"mob", "mobs"}, questions, result)
+        && assignVnums(world_.rooms, world_.startRoomVnum, {"room", "rooms"}, questions, result);
+
+    // Also after a stop: the "#" records and the kinds before the stop have their numbers already.
+    result.vnumsChanged = items != vnumsOf(world_.items) || mobs != vnumsOf(world_.mobs)
+        || rooms != vnumsOf(world_.rooms);
+    return ok;
+}
+
+bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
+{
+    const std::string zone = std::to_string(world_.zoneNumber);
+    std::string text;
+
+    for (const Item& item : world_.items)
+        item.WriteAreaText(text, universe_, world_);
+    text += kEndMarker;
+    if (!writeAreaFile(outDir, zone + ".obj", text, questions, result))
+        return false;
+
+    for (const Item& item : world_.items) {
+        if (item.assemblyComponents.empty())
+            continue;
+        text.clear();
+        for (const std::string& component : item.assemblyComponents) {
+            text += world_.itemVnumText(component);
+            text += '\n';
+        }
+        text += "$\n";
+        if (!writeAreaFile(outDir, std::to_string(item.vnum) + ".txt", text, questions, result))
+            return false;
+    }
+
+    text.clear();
+    for (const Mob& mob : world_.mobs)
+        mob.WriteAreaText(text, universe_);
+    text += kEndMarker;
+    if (!writeAreaFile(outDir, zone + ".mob", text, questions, result))
+        return false;
+
+    text.clear();
+    for (const Room& room : world_.rooms)
+        room.WriteAreaText(text, universe_, world_);
+    text += kEndMarker;
+    if (!writeAreaFile(outDir, zone + ".wld", text, questions, result))
+        return false;
+
+    text.clear();
+    text += "#" + zone + "\n" + world_.zoneName + "~\n";
+    text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
+        + std::to_string(world_.repopMode) + " 0\n";
+    for (const Room& room : world_.rooms) {
+        room.WriteDoorResets(text, universe_, world_);
+        for (const LoadAction& load : room.loads)
+            load.WriteZoneCommand(text, universe_, world_, room.identifier);
+    }
+    text += "S\n$~\n";
+    return writeAreaFile(outDir, zone + ".zon", text, questions, result);
+}
+
+} // namespace tarnholt

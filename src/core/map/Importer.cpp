@@ -1,0 +1,76 @@
+#include "map/Importer.h"
+
+#include "app/Questions.h"
+#include "generate/AreaText.h"
+#include "universe/Universe.h"
+#include "world/Files.h"
+#include "world/World.h"
+
+namespace tarnholt {
+
+namespace {
+
+constexpr std::string_view kEndMarker = "#99999";
+
+// Reads records of type R into `records` until the end marker, the end of the data or a record the
+// reader gives up on. Every record consumes at least one line, so the loop always ends.
+template <typename R>
+ImportResult importRecords(std::string_view data, std::vector<R>& records, Universe& universe,
+                           Questions& questions, ImportKind kind)
+{
+    ImportResult result;
+    result.opened = true;
+    LineReader in(data);
+    std::string line;
+    in.readLine(line);
+    for (;;) {
+        R record;
+        line = trimRight(line);
+        if (line == kEndMarker) {
+            result.endMarker = true;
+            break;
+        }
+        std::string next = record.ReadAreaText(in, universe, line, questions);
+        if (next.empty()) {
+            result.dropped = true;
+            result.message = std::string(unreadableRecordMessage(kind));
+            questions.message(result.message);
+            break;
+        }
+        records.push_back(std::move(record));
+        ++result.appended;
+        line = std::move(next);
+    }
+    return result;
+}
+
+} // namespace
+
+std::string_view unreadableRecordMessage(ImportKind kind)
+{
+    return kind == ImportKind::Items ? "Unexpected data found." : "Unexpected fields found.";
+}
+
+ImportResult importAreaText(std::string_view data, World& world, Universe& universe, Questions& questions,
+                            ImportKind kind)
+{
+    if (kind == ImportKind::Items)
+        return importRecords(data, world.items, universe, questions, kind);
+    return importRecords(data, world.mobs, universe, questions, kind);
+}
+
+ImportResult importAreaFile(const std::string& path, World& world, Universe& universe, Questions& questions,
+                            ImportKind kind)
+{
+    std::string data;
+    const FileError error = readWholeFile(path, data);
+    if (error != FileError::None) {
+        ImportResult result;
+        result.message = fileErrorMessage(error, path);
+        questions.message(result.message);
+        return result;
+    }
+    return importAreaText(data, world, universe, questions, kind);
+}
+
+} // namespace tarnholt

@@ -1,0 +1,286 @@
+#include "mobs/Mob.h"
+
+#include "app/Questions.h"
+#include "generate/AreaText.h"
+#include "mobs/FormattedScan.h"
+#include "mobs/MobPositions.h"
+#include "universe/Universe.h"
+#include "world/Archive.h"
+
+namespace tarnholt {
+
+namespace {
+
+constexpr const char* kMissingValues = "Missing values for %d on this line: %s Continue?";
+
+// Reads the lines of a "~"-terminated text, each without trailing white space, and joins them
+// with "\n". False when the data ends before the "~" line.
+bool readTildeText(LineReader& in, std::string& text)
+{
+    std::string joined;
+    std::string line;
+    bool first = true;
+    while (in.readLine(line)) {
+        std::string trimmed = trimRight(line);
+        if (trimmed == "~") {
+            text = removeTildes(joined);
+            return true;
+        }
+        if (!first)
+            joined += '\n';
+        joined += trimmed;
+        first = false;
+    }
+    return false;
+}
+
+} // namespace
+
+void Mob::reset()
+{
+    vnum = 0;
+    alignment = 0;
+    armorClass = 10;
+    damageDiceCount = 1;
+    damageDiceSides = 1;
+    damageBonus = 0;
+    experience = 1;
+    gold = 0;
+    hitDiceCount = 1;
+    hitDiceSides = 1;
+    hitBonus = 0;
+    level = 1;
+    thaco = 20;
+    defaultPosition = 0;
+    loadPosition = 0;
+    attackCountIndex = 0;
+    sex = 0;
+    description.clear();
+    identifier.clear();
+    longDescription.clear();
+    aliases.clear();
+    shortDescription.clear();
+    speech.clear();
+    flags.clear();
+}
+
+void Mob::copyAsNew(const Mob& other)
+{
+    *this = other;
+    vnum = -1;
+    identifier.clear();
+}
+
+void Mob::copyContent(const Mob& other)
+{
+    int32_t keptVnum = vnum;
+    std::string keptIdentifier = std::move(identifier);
+    *this = other;
+    vnum = keptVnum;
+    identifier = std::move(keptIdentifier);
+}
+
+void Mob::Serialize(Archive& ar)
+{
+    // Version 1 had no special procedures and no speech.
+    int32_t version = 2;
+    ar.serialize(version);
+    ar.serialize(alignment);
+    ar.serialize(armorClass);
+    ar.serialize(damageDiceCount);
+    ar.serialize(damageDiceSides);
+    ar.serialize(damageBonus);
+    ar.serialize(defaultPosition);
+    ar.serialize(description);
+    ar.serialize(experience);
+    ar.serialize(gold);
+    ar.serialize(hitDiceCount);
+    ar.serialize(hitDiceSides);
+    ar.serialize(hitBonus);
+    ar.serialize(level);
+    ar.serialize(loadPosition);
+    ar.serialize(longDescription);
+    ar.serialize(aliases);
+    ar.serialize(sex);
+    ar.serialize(shortDescription);
+    ar.serialize(thaco);
+    ar.serialize(identifier);
+    ar.serialize(attackCountIndex);
+    ar.serialize(vnum);
+    ar.serializeStringList(flags);
+    if (version > 1) {
+        ar.serializeStringList(specProcs);
+        ar.serializeStringList(speech);
+    } else {
+        specProcs.clear();
+        speech.clear();
+    }
+    extraDescriptions.Serialize(ar);
+}
+
+void Mob::WriteAreaText(std::string& out, Universe& universe) const
+{
+    out += '#';
+    out += std::to_string(vnum);
+    out += '\n';
+    out += aliases;
+    out += "~\n";
+    out += shortDescription;
+    out += "~\n";
+    out += longDescription;
+    out += "\n~\n";
+    if (description.empty())
+        universe.addWarning("Mob", identifier, "No Description");
+    out += normalizeText(description);
+    out += "\n~\n";
+
+    // Flag line: the action word (mob action flags, the special-procedure flag and the extra
+    // attack flags), the affect word, then the alignment.
+    FlagEncoder& encoder = universe.encoder();
+    encoder.reset();
+    encoder.addNames(flags, universe.mobFlags, FlagMode::Set);
+    if (!specProcs.empty())
+        encoder.addEntry(universe.specialProcFlag);
+    if (attackCountIndex == 1 || attackCountIndex == 3)
+        encoder.addEntry(universe.extraOneHitFlag);
+    if (attackCountIndex == 2 || attackCountIndex == 3)
+        encoder.addEntry(universe.extraTwoHitFlag);
+    std::string line;
+    encoder.output(line);
+    out += line;
+    out += ' ';
+    out += std::to_string(alignment);
+    out += " S\n";
+
+    out += std::to_string(level) + ' ' + std::to_string(thaco) + ' ' + std::to_string(armorClass) + ' ';
+    out += std::to_string(hitDiceCount) + 'd' + std::to_string(hitDiceSides) + '+' + std::to_string(hitBonus) + ' ';
+    out += std::to_string(damageDiceCount) + 'd' + std::to_string(damageDiceSides) + '+'
+        + std::to_string(damageBonus) + '\n';
+    out += std::to_string(gold) + ' ' + std::to_string(experience) + '\n';
+    out += std::to_string(mobPositionAreaNumber(loadPosition)) + ' '
+        + std::to_string(mobPositionAreaNumber(defaultPosition)) + ' ' + std::to_string(sex) + '\n';
+
+    if (!speech.empty()) {
+        out += "<BEGIN_SPEECH_BLOCK>\n";
+        for (const auto& spoken : speech) {
+            out += spoken;
+            // Lines carry their own end; one without it would swallow the next line (possibly
+            // the end of the block), so it gets one.
+            if (spoken.empty() || spoken.back() != '\n')
+                out += '\n';
+        }
+        out += "<END_SPEECH_BLOCK>\n";
+    }
+    if (!specProcs.empty()) {
+        out += "<SPECIAL>\n";
+        for (const auto& entry : specProcs) {
+            out += entry;
+            out += '\n';
+        }
+        out += "</SPECIAL>\n";
+    }
+}
+
+std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::string& header,
+                              Questions& questions)
+{
+    int32_t number = 0;
+    if (!header.empty())
+        scanFormatted(std::string_view(header).substr(1), "%d", {&number});
+    vnum = number;
+    identifier = '#' + std::to_string(vnum);
+
+    std::string line;
+    if (!in.readLine(line))
+        return {};
+    aliases = removeTildes(line);
+    if (!in.readLine(line))
+        return {};
+    shortDescription = removeTildes(line);
+    identifier = '#' + std::to_string(vnum) + ' ' + shortDescription;
+
+    if (!readTildeText(in, longDescription))
+        return {};
+    if (!readTildeText(in, description))
+        return {};
+
+    // A line with fewer values than needed asks whether to go on with what was read.
+    auto complete = [&](int stored, int needed) {
+        return stored >= needed || askContinue(questions, kMissingValues, vnum, line);
+    };
+
+    if (!in.readLine(line))
+        return {};
+    std::string actionWord;
+    std::string affectWord;
+    if (!complete(scanFormatted(line, "%s %s %d", {&actionWord, &affectWord, &alignment}), 3))
+        return {};
+    decodeFlags(actionWord, universe.mobFlags, 0, flags, FlagMode::Set);
+    decodeFlags(affectWord, universe.mobFlags, 1, flags, FlagMode::Set);
+    attackCountIndex = (wordContains(actionWord, universe.extraOneHitFlag, 0) ? 1 : 0)
+        + (wordContains(actionWord, universe.extraTwoHitFlag, 0) ? 2 : 0);
+
+    if (!in.readLine(line))
+        return {};
+    int stored = scanFormatted(line, "%i %i %i %id%i+%i %id%i+%i",
+                               {&level, &thaco, &armorClass, &hitDiceCount, &hitDiceSides, &hitBonus,
+                                &damageDiceCount, &damageDiceSides, &damageBonus});
+    if (!complete(stored, 9))
+        return {};
+
+    if (!in.readLine(line))
+        return {};
+    if (!complete(scanFormatted(line, "%i %i", {&gold, &experience}), 2))
+        return {};
+
+    if (!in.readLine(line))
+        return {};
+    // Position numbers missing from the line count as Standing.
+    int32_t loadNumber = 8;
+    int32_t defaultNumber = 8;
+    if (!complete(scanFormatted(line, "%i %i %i", {&loadNumber, &defaultNumber, &sex}), 3))
+        return {};
+    loadPosition = mobPositionFromAreaNumber(loadNumber);
+    defaultPosition = mobPositionFromAreaNumber(defaultNumber);
+
+    // Speech and special-procedure blocks, in any order and any number; the first other line
+    // ends the mob. Blank lines between blocks are passed over: returning one would read as
+    // a failed record and throw away a mob that was read in full.
+    while (in.readLine(line)) {
+        std::string trimmed = trimRight(line);
+        if (trimmed == "<BEGIN_SPEECH_BLOCK>") {
+            for (;;) {
+                if (!in.readLine(line))
+                    return {};
+                trimmed = trimRight(line);
+                if (trimmed == "<END_SPEECH_BLOCK>")
+                    break;
+                speech.push_back(trimmed + '\n');
+            }
+        } else if (trimmed == "<SPECIAL>") {
+            for (;;) {
+                if (!in.readLine(line))
+                    return {};
+                trimmed = trimRight(line);
+                if (trimmed == "</SPECIAL>")
+                    break;
+                specProcs.push_back(trimmed);
+            }
+        } else if (!trimmed.empty()) {
+            return trimmed;
+        }
+    }
+    return {};
+}
+
+void Mob::RenameItemRef(const std::string& /*oldName*/, const std::string& /*newName*/) {}
+
+void Mob::RenameMobRef(const std::string& oldName, const std::string& newName)
+{
+    if (identifier == oldName)
+        identifier = newName;
+}
+
+void Mob::RenameRoomRef(const std::string& /*oldName*/, const std::string& /*newName*/) {}
+
+} // namespace tarnholt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+class QLineEdit;
+
+namespace tarnholt {
+
+class Questions;
+
+/// One page of a tabbed editor. It loads its fields from the record being edited when it becomes
+/// the active page and stores them back when it is left (another tab, OK); a page may refuse to be
+/// left, after telling the user why and putting the focus on the field at fault.
+class CSheetPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSheetPage(Questions& questions, QWidget* parent = nullptr);
+
+    virtual void activate() = 0;
+    virtual bool leave() = 0;
+
+protected:
+    Questions& questions() const { return questions_; }
+
+    /// Shows `message`, gives `field` the focus and selects its text.
+    void refuse(QWidget* field, const std::string& message);
+    /// Reads a whole number typed in `field`; anything else is refused with "Please enter an integer.".
+    bool readInteger(QLineEdit* field, int32_t& value);
+
+private:
+    Questions& questions_;
+};
+
+} // namespace tarnholt

@@ -1,0 +1,93 @@
+#include "universe/ComboFill.h"
+
+#include <QComboBox>
+
+#include "universe/FlagEntry.h"
+#include "app/CText.h"
+#include "world/World.h"
+
+namespace tarnholt {
+
+void ComboFill::fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& current)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()) + 1);
+    texts.append(QString());
+    for (const std::string& entry : entries)
+        texts.append(CText::toQt(entry));
+
+    const bool blocked = combo->blockSignals(true);
+    combo->clear();
+    combo->addItems(texts);
+    int index = matchIndex(combo, current);
+    if (index < 0) {
+        combo->addItem(CText::toQt(current));
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+    combo->blockSignals(blocked);
+}
+
+int ComboFill::matchIndex(const QComboBox* combo, const std::string& value)
+{
+    const QString text = CText::toQt(value);
+    // An exact match wins: "guard" must not open as "guardian" just because that one comes first.
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i) == text)
+            return i;
+    }
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+std::string ComboFill::chosen(const QComboBox* combo)
+{
+    if (combo->currentIndex() < 0)
+        return {};
+    return CText::toRecord(combo->currentText());
+}
+
+void ComboFill::items(QComboBox* combo, const World& world, const std::string& current)
+{
+    std::vector<std::string> list;
+    world.itemIdentifiers(list);
+    fill(combo, list, current);
+}
+
+void ComboFill::keys(QComboBox* combo, const World& world, const std::string& current)
+{
+    std::vector<std::string> list;
+    for (const Item& item : world.items) {
+        if (item.itemType == "Key")
+            list.push_back(item.identifier);
+    }
+    fill(combo, list, current);
+}
+
+void ComboFill::mobs(QComboBox* combo, const World& world, const std::string& current)
+{
+    std::vector<std::string> list;
+    world.mobIdentifiers(list);
+    fill(combo, list, current);
+}
+
+void ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
+{
+    std::vector<std::string> list;
+    world.roomIdentifiers(list);
+    fill(combo, list, current);
+}
+
+void ComboFill::names(QComboBox* combo, const std::vector<FlagEntry>& table, const std::string& current)
+{
+    std::vector<std::string> list;
+    list.reserve(table.size());
+    for (const FlagEntry& entry : table)
+        list.push_back(entry.name);
+    fill(combo, list, current);
+}
+
+} // namespace tarnholt

@@ -1,0 +1,446 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "app/Questions.h"
+#include "generate/Generator.h"
+#include "map/Importer.h"
+#include "universe/Universe.h"
+#include "world/World.h"
+
+using namespace tarnholt;
+using tarnholt::testing::TempFolder;
+
+namespace {
+
+// A saved zone 12 with start numbers, ready to generate.
+World savedZone()
+{
+    World world;
+    world.zoneNumber = 12;
+    world.zoneName = "Keep";
+    world.basePath = "/zones/keep";
+    world.maxRoomVnum = 1299;
+    world.repopTime = 15;
+    world.repopMode = 1;
+    world.startItemVnum = 1220;
+    world.startMobVnum = 1210;
+    world.startRoomVnum = 1200;
+    return world;
+}
+
+Item itemNamed(const std::string& identifier, int32_t vnum = 0)
+{
+    Item item;
+    item.identifier = identifier;
+    item.vnum = vnum;
+    item.itemType = "Note";
+    item.description = "Something.";
+    return item;
+}
+
+Mob mobNamed(const std::string& identifier, int32_t vnum = 0)
+{
+    Mob mob;
+    mob.identifier = identifier;
+    mob.vnum = vnum;
+    mob.description = "Someone.";
+    return mob;
+}
+
+Room roomNamed(const std::string& identifier, int32_t vnum = 0)
+{
+    Room room;
+    room.identifier = identifier;
+    room.vnum = vnum;
+    room.name = identifier;
+    room.description = "Somewhere.";
+    return room;
+}
+
+struct Outcome {
+    GenerateResult result;
+    ScriptedQuestions questions;
+};
+
+void generateInto(World& world, const std::string& folder, Outcome& run)
+{
+    Universe universe;
+    Generator generator(universe, world);
+    run.result = generator.generate(folder, run.questions);
+}
+
+std::vector<std::string> filesIn(const TempFolder& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// --- Refusals ---------------------------------------------------------------------------------
+
+struct RefusalCase {
+    const char* name;
+    void (*prepare)(World&);
+    std::string message;
+    bool vnumsChanged;
+};
+
+class GeneratorRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(GeneratorRefusal, StopsWithMessageAndWritesNothing)
+{
+    const RefusalCase& c = GetParam();
+    World world = savedZone();
+    world.items.push_back(itemNamed("sword"));
+    world.mobs.push_back(mobNamed("guard"));
+    world.rooms.push_back(roomNamed("hall"));
+    c.prepare(world);
+
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    EXPECT_FALSE(run.result.written);
+    EXPECT_EQ(run.result.message, c.message);
+    EXPECT_EQ(run.questions.messages, std::vector<std::string>{c.message});
+    EXPECT_EQ(run.result.vnumsChanged, c.vnumsChanged);
+    EXPECT_TRUE(filesIn(folder).empty());
+    EXPECT_FALSE(run.result.succeeded());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preconditions, GeneratorRefusal,
+    ::testing::Values(
+        RefusalCase{"NoZoneNumber", [](World& w) { w.zoneNumber = 0; },
+                    "Assign a zone number to this zone before you begin generation.", false},
+        RefusalCase{"NeverSaved", [](World& w) { w.basePath.clear(); },
+                    "This zone has never been saved.  The zone must be saved at least once before generating.",
+                    false},
+        RefusalCase{"NoItemStart", [](World& w) { w.startItemVnum = 0; },
+                    "You have not assigned a starting item number for this zone.\nSince items exist, you must "
+                    "assign one.",
+                    false},
+        // The items were numbered before the mobs stopped the run.
+        RefusalCase{"NoMobStart", [](World& w) { w.startMobVnum = 0; },
+                    "You have not assigned a starting mob number for this zone.\nSince mobs exist, you must "
+                    "assign one.",
+                    true},
+        RefusalCase{"NoRoomStart", [](World& w) { w.startRoomVnum = 0; },
+                    "You have not assigned a starting room number for this zone.\nSince rooms exist, you must "
+                    "assign one.",
+                    true}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+// --- Vnum assignment ----------------------------------------------------------------------------
+
+struct VnumCase {
+    const char* name;
+    int32_t start;
+    std::vector<std::string> identifiers;
+    std::vector<int32_t> before;
+    std::vector<int32_t> after;
+};
+
+class VnumAssignment : public ::testing::TestWithParam<VnumCase> {};
+
+TEST_P(VnumAssignment, FillsGapsFromTheStartNumber)
+{
+    const VnumCase& c = GetParam();
+    // The same numbering for each kind of record.
+    for (int kind = 0; kind < 3; ++kind) {
+        World world = savedZone();
+        world.startItemVnum = world.startMobVnum = world.startRoomVnum = c.start;
+        for (std::size_t i = 0; i < c.before.size(); ++i) {
+            if (kind == 0)
+                world.items.push_back(itemNamed(c.identifiers[i], c.before[i]));
+            else if (kind == 1)
+                world.mobs.push_back(mobNamed(c.identifiers[i], c.before[i]));
+            else
+                world.rooms.push_back(roomNamed(c.identifiers[i], c.before[i]));
+        }
+        TempFolder folder;
+        Outcome run;
+        generateInto(world, folder.path(), run);
+        ASSERT_TRUE(run.result.written) << run.result.message;
+        std::vector<int32_t> vnums;
+        for (std::size_t i = 0; i < c.before.size(); ++i)
+            vnums.push_back(kind == 0 ? world.items[i].vnum : kind == 1 ? world.mobs[i].vnum : world.rooms[i].vnum);
+        EXPECT_EQ(vnums, c.after) << "kind " << kind;
+        EXPECT_EQ(run.result.vnumsChanged, c.before != c.after) << "kind " << kind;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, VnumAssignment,
+    ::testing::Values(VnumCase{"KeepsNumberInRange", 100, {"a", "b", "c"}, {0, 101, -1}, {100, 101, 102}},
+                      VnumCase{"FillsAfterTakenStart", 3000, {"a", "b", "c"}, {3000, 0, 0}, {3000, 3001, 3002}},
+                      VnumCase{"NumberOutsideRangeStays", 3000, {"a", "b"}, {5000, 0}, {5000, 3000}},
+                      VnumCase{"AllNumberedNothingChanges", 10, {"a", "b"}, {11, 10}, {11, 10}},
+                      VnumCase{"HashIdentifierTakesItsNumber", 100, {"#4512 the axe", "b"}, {7, 0}, {4512, 100}},
+                      // Only "#" records: no start number is needed.
+                      VnumCase{"HashOnlyNeedsNoStart", 0, {"#300", "#301 x"}, {0, -1}, {300, 301}},
+                      VnumCase{"SameVnumTwice", 50, {"a", "b", "c"}, {50, 50, 0}, {50, 50, 51}}),
+    [](const ::testing::TestParamInfo<VnumCase>& info) { return std::string(info.param.name); });
+
+TEST(Generator, SecondRunChangesNoVnum)
+{
+    World world = savedZone();
+    world.items.push_back(itemNamed("a"));
+    world.items.push_back(itemNamed("#4512 the axe", 3));
+    TempFolder folder;
+    Outcome first;
+    generateInto(world, folder.path(), first);
+    EXPECT_TRUE(first.result.vnumsChanged);
+    Outcome second;
+    generateInto(world, folder.path(), second);
+    EXPECT_FALSE(second.result.vnumsChanged);
+    EXPECT_EQ(world.items[1].vnum, 4512);
+}
+
+// --- Files ------------------------------------------------------------------------------------
+
+TEST(Generator, EmptyZoneWritesEndMarkersAndFiveLineZoneFile)
+{
+    World world = savedZone();
+    world.maxRoomVnum = 1299;
+    world.repopTime = 30;
+    world.repopMode = 0;
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    ASSERT_TRUE(run.result.written);
+    EXPECT_TRUE(run.result.succeeded());
+    EXPECT_TRUE(run.questions.messages.empty());
+    EXPECT_EQ(folder.read("12.obj"), "#99999\r\n$~\r\n");
+    EXPECT_EQ(folder.read("12.mob"), "#99999\r\n$~\r\n");
+    EXPECT_EQ(folder.read("12.wld"), "#99999\r\n$~\r\n");
+    EXPECT_EQ(folder.read("12.zon"), "#12\r\nKeep~\r\n1299 30 0 0\r\nS\r\n$~\r\n");
+    EXPECT_EQ(run.result.files, (std::vector<std::string>{folder.file("12.obj"), folder.file("12.mob"),
+                                                           folder.file("12.wld"), folder.file("12.zon")}));
+    EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"12.mob", "12.obj", "12.wld", "12.zon"}));
+}
+
+TEST(Generator, ZoneOfRoomsWithoutResetsOrLoadsHasFiveLines)
+{
+    World world = savedZone();
+    world.zoneName = "Two\nlines"; // a line feed inside a one-line text reaches the disk as CR LF too
+    world.rooms.push_back(roomNamed("hall"));
+    world.rooms.push_back(roomNamed("yard"));
+    world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    ASSERT_TRUE(run.result.written);
+    EXPECT_EQ(folder.read("12.zon"), "#12\r\nTwo\r\nlines~\r\n1299 15 1 0\r\nS\r\n$~\r\n");
+}
+
+TEST(Generator, WorldAndZoneFilesOfTwoRooms)
+{
+    World world = savedZone();
+    world.mobs.push_back(mobNamed("guard"));
+    world.items.push_back(itemNamed("sword"));
+    Room hall = roomNamed("hall");
+    hall.name = "Hall";
+    hall.description = "A hall.";
+    hall.exits[0].target = "yard";
+    hall.exits[0].resetState = 3;
+    LoadAction loadGuard;
+    loadGuard.task = LoadAction::LoadMob;
+    loadGuard.mob = "guard";
+    hall.loads.push_back(loadGuard);
+    Room yard = roomNamed("yard");
+    yard.name = "Yard";
+    yard.description = "A yard.";
+    LoadAction dropSword;
+    dropSword.task = LoadAction::LoadItem;
+    dropSword.item = "sword";
+    dropSword.maxLoad = 2;
+    dropSword.probability = 50;
+    yard.loads.push_back(dropSword);
+    world.rooms.push_back(hall);
+    world.rooms.push_back(yard);
+
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    ASSERT_TRUE(run.result.written);
+    EXPECT_TRUE(run.result.warnings.empty());
+    EXPECT_EQ(folder.read("12.wld"),
+              "#1200\r\nHall~\r\nA hall.\r\n~\r\n12  0 0\r\n"
+              "D0\r\n\r\n~\r\n~\r\n0 -1 1201\r\nS\r\n"
+              "#1201\r\nYard~\r\nA yard.\r\n~\r\n12  0 0\r\nS\r\n"
+              "#99999\r\n$~\r\n");
+    EXPECT_EQ(folder.read("12.zon"),
+              "#12\r\nKeep~\r\n1299 15 1 0\r\n"
+              "D 0 1200 0 2\r\n"
+              "M 0 1210 1 1200\r\n"
+              "X 0 1220 2 1201 50\r\n"
+              "S\r\n$~\r\n");
+}
+
+TEST(Generator, ComponentListNamesEachComponentByVnum)
+{
+    World world = savedZone();
+    world.startItemVnum = 100;
+    Item kit = itemNamed("kit");
+    kit.assemblyComponents = {"blade", "deleted one", "#77 outside", "(None)"};
+    world.items.push_back(kit);
+    world.items.push_back(itemNamed("blade"));
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    ASSERT_TRUE(run.result.written);
+    EXPECT_EQ(folder.read("100.txt"), "101\r\n-1\r\n77\r\n-1\r\n$\r\n");
+    EXPECT_FALSE(folder.exists("101.txt")); // no components, no list
+    EXPECT_EQ(run.result.files[1], folder.file("100.txt")); // right after the object file
+}
+
+TEST(Generator, WarningsInOrderOfTheFiles)
+{
+    World world = savedZone();
+    Room hall = roomNamed("hall");
+    hall.description.clear();
+    LoadAction ghost;
+    ghost.task = LoadAction::LoadMob;
+    ghost.mob = "ghost"; // deleted mob
+    hall.loads.push_back(ghost);
+    world.rooms.push_back(hall);
+    Mob guard = mobNamed("guard");
+    guard.description.clear();
+    world.mobs.push_back(guard);
+    Item sword = itemNamed("sword");
+    sword.itemType.clear();
+    sword.description.clear();
+    world.items.push_back(sword);
+
+    TempFolder folder;
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    EXPECT_TRUE(run.result.written);
+    EXPECT_FALSE(run.result.succeeded());
+    const std::vector<Warning> expected = {
+        {"Item", "sword", "No Item Type Assigned"},
+        {"Item", "sword", "No Description"},
+        {"Mob", "guard", "No Description"},
+        {"Room", "hall", "No Description"},
+        {"Room-Action", "hall", "Invalid Mob on a Load Mob Action."},
+    };
+    EXPECT_EQ(run.result.warnings, expected);
+    // The broken load still has its line, with -1 for the mob.
+    EXPECT_EQ(folder.read("12.zon"), "#12\r\nKeep~\r\n1299 15 1 0\r\nM 0 -1 1 1200\r\nS\r\n$~\r\n");
+}
+
+TEST(Generator, WarningListStartsEmptyOnEveryRunAndUniverseIsReleased)
+{
+    World world = savedZone();
+    Mob guard = mobNamed("guard");
+    guard.description.clear();
+    world.mobs.push_back(guard);
+    Universe universe;
+    TempFolder folder;
+    ScriptedQuestions questions;
+    {
+        Generator generator(universe, world);
+        EXPECT_EQ(universe.generator, &generator);
+        EXPECT_EQ(generator.generate(folder.path(), questions).warnings.size(), 1u);
+        EXPECT_EQ(generator.generate(folder.path(), questions).warnings.size(), 1u);
+    }
+    EXPECT_EQ(universe.generator, nullptr);
+}
+
+TEST(Generator, FolderThatDoesNotExistStopsWithMessageNamingTheFile)
+{
+    World world = savedZone();
+    TempFolder folder;
+    const std::string missing = folder.file("missing");
+    Outcome run;
+    generateInto(world, missing, run);
+    EXPECT_FALSE(run.result.written);
+    ASSERT_EQ(run.questions.messages.size(), 1u);
+    EXPECT_NE(run.questions.messages[0].find(missing + "/12.obj"), std::string::npos) << run.questions.messages[0];
+    EXPECT_EQ(run.result.message, run.questions.messages[0]);
+    EXPECT_TRUE(run.result.files.empty());
+}
+
+TEST(Generator, FileThatCannotBeReplacedStopsTheRun)
+{
+    World world = savedZone();
+    TempFolder folder;
+    std::filesystem::create_directory(folder.file("12.mob")); // a folder where the mob file goes
+    Outcome run;
+    generateInto(world, folder.path(), run);
+    EXPECT_FALSE(run.result.written);
+    ASSERT_EQ(run.questions.messages.size(), 1u);
+    EXPECT_NE(run.questions.messages[0].find(folder.file("12.mob")), std::string::npos) << run.questions.messages[0];
+    // The object file before it stays written; nothing after it is written.
+    EXPECT_EQ(folder.read("12.obj"), "#99999\r\n$~\r\n");
+    EXPECT_FALSE(folder.exists("12.wld"));
+    EXPECT_FALSE(folder.exists("12.zon"));
+    EXPECT_EQ(run.result.files, std::vector<std::string>{folder.file("12.obj")});
+}
+
+// --- Generation and import ----------------------------------------------------------------------
+
+TEST(Generator, GeneratedMobsImportBackToTheSameBlocks)
+{
+    World world = savedZone();
+    Mob guard = mobNamed("guard");
+    guard.aliases = "guard city";
+    guard.shortDescription = "the city guard";
+    guard.longDescription = "A city guard stands here.";
+    guard.description = "He looks bored.\r\nVery bored.\r\n";
+    guard.flags = {"Sentinel", "Aggressive", "Invisible"};
+    guard.attackCountIndex = 3;
+    guard.alignment = -350;
+    guard.level = 12;
+    guard.thaco = 9;
+    guard.armorClass = -2;
+    guard.hitDiceCount = 3;
+    guard.hitDiceSides = 8;
+    guard.hitBonus = 40;
+    guard.damageDiceCount = 2;
+    guard.damageDiceSides = 4;
+    guard.damageBonus = 1;
+    guard.gold = 30;
+    guard.experience = 900;
+    guard.loadPosition = 2;
+    guard.defaultPosition = 1;
+    guard.sex = 1;
+    guard.speech = {"<INTERVAL> 5\n", "<LINE> Move along. <END_LINE>\n"};
+    guard.specProcs = {"CASTLE_GUARD 100 0 0"};
+    world.mobs.push_back(guard);
+    Mob cat = mobNamed("cat");
+    cat.shortDescription = "a cat";
+    world.mobs.push_back(cat);
+
+    TempFolder first;
+    Outcome run;
+    generateInto(world, first.path(), run);
+    ASSERT_TRUE(run.result.written);
+
+    World imported = savedZone();
+    Universe universe;
+    ScriptedQuestions questions;
+    const ImportResult result = importAreaFile(first.file("12.mob"), imported, universe, questions, ImportKind::Mobs);
+    EXPECT_EQ(result.appended, 2);
+    EXPECT_FALSE(result.dropped);
+    EXPECT_TRUE(questions.messages.empty());
+    ASSERT_EQ(imported.mobs.size(), 2u);
+    EXPECT_EQ(imported.mobs[0].identifier, "#1210 the city guard");
+    EXPECT_EQ(imported.mobs[1].identifier, "#1211 a cat");
+
+    imported.startMobVnum = 0; // "#" mobs need no start number
+    TempFolder second;
+    Outcome again;
+    generateInto(imported, second.path(), again);
+    ASSERT_TRUE(again.result.written) << again.result.message;
+    EXPECT_FALSE(again.result.vnumsChanged);
+    EXPECT_EQ(second.read("12.mob"), first.read("12.mob"));
+}
+
+} // namespace

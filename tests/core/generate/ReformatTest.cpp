@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/Questions.h"
+#include "generate/Reformat.h"
+#include "world/World.h"
+
+using namespace tarnholt;
+
+namespace {
+
+/// Answers Yes/No from a list and records each question with its default button.
+class RecordingQuestions : public Questions {
+public:
+    explicit RecordingQuestions(std::vector<bool> answers) : answers_(std::move(answers)) {}
+    void message(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& text, bool defaultNo) override
+    {
+        asked.push_back(text);
+        defaults.push_back(defaultNo);
+        if (next_ >= answers_.size())
+            return false;
+        return answers_[next_++];
+    }
+
+    std::vector<std::string> asked;
+    std::vector<bool> defaults;
+    std::vector<std::string> messages;
+
+private:
+    std::vector<bool> answers_;
+    std::size_t next_ = 0;
+};
+
+std::string repeat(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+struct ReformatCase {
+    const char* name;
+    std::string input;
+    int width;
+    bool keepLineBreaks;
+    std::string expected;
+};
+
+class ReformatExamples : public ::testing::TestWithParam<ReformatCase> {};
+
+TEST_P(ReformatExamples, RewrapsAsDescribed)
+{
+    const ReformatCase& c = GetParam();
+    // Interactive: Yes to go on, then the line-break answer.
+    RecordingQuestions questions({true, c.keepLineBreaks});
+    std::string text = c.input;
+    EXPECT_TRUE(reformatDescription(text, c.width, false, questions));
+    EXPECT_EQ(text, c.expected);
+
+    // Batch mode behaves as "do not keep line breaks" and asks nothing.
+    if (!c.keepLineBreaks) {
+        RecordingQuestions silent({});
+        std::string batch = c.input;
+        EXPECT_TRUE(reformatDescription(batch, c.width, true, silent));
+        EXPECT_EQ(batch, c.expected);
+        EXPECT_TRUE(silent.asked.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, ReformatExamples,
+    ::testing::Values(
+        ReformatCase{"EightyWithoutBlanksStaysOneLine", std::string(80, 'x'), 80, false, std::string(80, 'x') + "\r\n"},
+        ReformatCase{"EightyOneWithoutBlanksIsCut", std::string(81, 'x'), 80, false,
+                     std::string(80, 'x') + "\r\nx\r\n"},
+        ReformatCase{"ExactlySixtyWithBlankBreaksAtLastBlank", std::string(29, 'a') + " " + std::string(30, 'b'), 60,
+                     false, std::string(29, 'a') + "\r\n" + std::string(30, 'b') + "\r\n"},
+        ReformatCase{"SeventyCharactersOfWordsAtSixty", repeat("word ", 13) + "tail!", 60, false,
+                     "word word word word word word word word word word word word\r\nword tail!\r\n"},
+        ReformatCase{"PreservedLineBreaks", "first line\r\nsecond line", 60, true, "first line\r\nsecond line\r\n"},
+        ReformatCase{"LineBreaksBecomeBlanks", "first line\r\nsecond line\r\n", 60, false,
+                     "first line second line \r\n"},
+        ReformatCase{"EmptyStaysEmpty", "", 60, false, ""},
+        ReformatCase{"ShortTextGainsLineEnd", "A small room.", 60, false, "A small room.\r\n"},
+        // A blank line kept with line breaks stays at the start of the following line.
+        ReformatCase{"KeptBlankLine", "a\r\n\r\nb c", 60, true, "a\r\n\r\nb c\r\n"},
+        // A line break at the start and no blank within the width: cut after the width.
+        ReformatCase{"BreakAtStartWithoutBlank", "\r\n" + std::string(70, 'x'), 60, true,
+                     "\r\n" + std::string(58, 'x') + "\r\n" + std::string(12, 'x') + "\r\n"},
+        // A line break beyond the width and no blank within it: cut after the width, then the break.
+        ReformatCase{"BreakBeyondWidthWithoutBlank", std::string(70, 'x') + "\r\nab", 60, true,
+                     std::string(60, 'x') + "\r\n" + std::string(10, 'x') + "\r\nab\r\n"},
+        // Width 1 must not cut a CR from its LF.
+        ReformatCase{"NarrowWidthKeepsLineBreakWhole", "\r\nab", 1, true, "\r\n\r\na\r\nb\r\n"},
+        // A width below one column still makes progress.
+        ReformatCase{"ZeroWidth", "abc", 0, false, "a\r\nb\r\nc\r\n"}),
+    [](const ::testing::TestParamInfo<ReformatCase>& info) { return std::string(info.param.name); });
+
+TEST(Reformat, AsksBothQuestionsWithNoAsDefault)
+{
+    RecordingQuestions questions({true, true});
+    std::string text = "abc";
+    reformatDescription(text, 80, false, questions);
+    ASSERT_EQ(questions.asked.size(), 2u);
+    EXPECT_EQ(questions.asked[0],
+              "This will reformat the description to fit on a 80-column screen.\nAre you sure you want to do this?");
+    EXPECT_EQ(questions.asked[1], "Do you want to preserve line feeds?");
+    EXPECT_TRUE(questions.defaults[0]);
+    EXPECT_TRUE(questions.defaults[1]);
+}
+
+TEST(Reformat, NoToFirstQuestionLeavesTextUntouched)
+{
+    RecordingQuestions questions({false});
+    std::string text = "Trailing blanks   \r\nand a second line   ";
+    EXPECT_FALSE(reformatDescription(text, 60, false, questions));
+    EXPECT_EQ(text, "Trailing blanks   \r\nand a second line   ");
+    EXPECT_EQ(questions.asked.size(), 1u);
+}
+
+std::string withoutSeparators(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ' && c != '\r' && c != '\n')
+            out += c;
+    return out;
+}
+
+// Arbitrary texts of blanks, letters, CRs and LFs at many widths: the formatter ends, drops only
+// blanks and line breaks, ends every non-empty result with CR LF, and, for texts without a CR,
+// keeps every line within the width.
+TEST(Reformat, AnyInputTerminatesAndKeepsTheWords)
+{
+    std::mt19937 random(12345);
+    const char alphabet[] = {' ', ' ', 'a', 'b', '\r', '\n', 'c'};
+    for (int round = 0; round < 3000; ++round) {
+        const int length = static_cast<int>(random() % 200);
+        std::string text;
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % sizeof alphabet];
+        const int width = static_cast<int>(random() % 90) - 2;
+        const bool batch = random() % 2 == 0;
+        RecordingQuestions questions({true, random() % 2 == 0});
+
+        std::string out = text;
+        reformatDescription(out, width, batch, questions);
+        ASSERT_EQ(withoutSeparators(out), withoutSeparators(text)) << "round " << round;
+        if (!text.empty()) {
+            ASSERT_GE(out.size(), 2u);
+            ASSERT_EQ(out.substr(out.size() - 2), "\r\n");
+        }
+        if (text.find('\r') == std::string::npos) {
+            const std::size_t limit = width < 1 ? 1 : static_cast<std::size_t>(width);
+            std::size_t start = 0;
+            for (std::size_t end; (end = out.find("\r\n", start)) != std::string::npos; start = end + 2)
+                ASSERT_LE(end - start, limit) << "round " << round << " width " << width;
+        }
+    }
+}
+
+
+World worldWithRooms(const std::vector<std::string>& identifiers)
+{
+    World world;
+    for (const std::string& identifier : identifiers) {
+        Room room;
+        room.identifier = identifier;
+        room.description = "old";
+        world.rooms.push_back(room);
+    }
+    return world;
+}
+
+std::vector<std::string> descriptions(const World& world)
+{
+    std::vector<std::string> out;
+    for (const Room& room : world.rooms)
+        out.push_back(room.description);
+    return out;
+}
+
+TEST(SetRoomDescriptions, EachSelectedEntrySetsTheFirstBearer)
+{
+    struct Case {
+        std::vector<std::string> selected;
+        int count;
+        std::vector<std::string> after;
+    };
+    const std::vector<Case> cases = {
+        {{"A", "B"}, 2, {"new", "old", "new", "old", "old"}},
+        {{"A", "A"}, 2, {"new", "new", "old", "old", "old"}},
+        {{"C"}, 1, {"old", "old", "old", "new", "old"}},
+        {{"Nowhere"}, 0, {"old", "old", "old", "old", "old"}},
+        {{}, 0, {"old", "old", "old", "old", "old"}},
+    };
+    for (const Case& c : cases) {
+        World world = worldWithRooms({"A", "A", "B", "C", "A"});
+        EXPECT_EQ(setRoomDescriptions(world, c.selected, "new"), c.count);
+        EXPECT_EQ(descriptions(world), c.after);
+    }
+    EXPECT_EQ(roomDescriptionsSetMessage(2), "2 Room Descriptions successfully set.");
+}
+
+TEST(SetExitDescriptions, EveryExitIntoASelectedRoom)
+{
+    World world = worldWithRooms({"A", "B", "C"});
+    world.rooms[0].exits[0].target = "B";
+    world.rooms[0].exits[5].target = "C";
+    world.rooms[1].exits[2].target = "A";
+    world.rooms[2].exits[9].target = "B";
+    world.rooms[2].exits[3].description = "untouched"; // no target: never an exit
+
+    EXPECT_EQ(setExitDescriptions(world, {"B"}, "a door"), 2);
+    EXPECT_EQ(world.rooms[0].exits[0].description, "a door");
+    EXPECT_EQ(world.rooms[2].exits[9].description, "a door");
+    EXPECT_EQ(world.rooms[0].exits[5].description, "");
+    EXPECT_EQ(world.rooms[1].exits[2].description, "");
+
+    EXPECT_EQ(setExitDescriptions(world, {"A", "C"}, "x"), 2);
+    EXPECT_EQ(setExitDescriptions(world, {"Nowhere"}, "x"), 0);
+    EXPECT_EQ(setExitDescriptions(world, {""}, "x"), 0);
+    EXPECT_EQ(world.rooms[2].exits[3].description, "untouched");
+    EXPECT_EQ(exitDescriptionsSetMessage(0), "0 Exit Descriptions successfully set.");
+}
+
+} // namespace

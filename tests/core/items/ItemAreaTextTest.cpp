@@ -1,0 +1,382 @@
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/Questions.h"
+#include "generate/AreaText.h"
+#include "generate/Generator.h"
+#include "items/Item.h"
+#include "items/ItemValues.h"
+#include "universe/Universe.h"
+#include "world/Files.h"
+#include "world/World.h"
+
+namespace tarnholt {
+namespace {
+
+using Names = std::vector<std::string>;
+
+Item lantern()
+{
+    Item item;
+    item.vnum = 3020;
+    item.identifier = "Lantern";
+    item.aliases = "lantern brass";
+    item.shortDescription = "a brass lantern";
+    item.longDescription = "A brass lantern lies here.";
+    item.itemType = "Light";
+    item.extraFlags = {"Glowing", "Magical"};
+    item.wearFlags = {"Takeable", "Holdable"};
+    auto light = std::make_unique<LightValues>();
+    light->duration = LightValues::Hours;
+    light->lightHours = 24;
+    light->minLevel = 5;
+    item.valueRecord = std::move(light);
+    item.weight = 3;
+    item.value = 40;
+    item.rent = 10;
+    item.description = "It shines.\r\nBrightly.\r\n";
+    item.extraDescriptions.set("handle", "A wooden handle.");
+    item.abilityNames = {"Strength", "Hit Roll", "Mana"};
+    item.abilityModifiers = {2, -1, 5};
+    item.itemSpells = {"Identify", "Bless"};
+    item.specProcs = {"ITEM_PERCT_DAMAGE 50 1 3"};
+    return item;
+}
+
+TEST(ItemWrite, LanternBlockByTheLine)
+{
+    Universe universe;
+    World world;
+    Generator generator(universe, world);
+    std::string out;
+    lantern().WriteAreaText(out, universe, world);
+    EXPECT_EQ(out, "#3020\n"
+                   "lantern brass~\n"
+                   "a brass lantern~\n"
+                   "A brass lantern lies here.~\n"
+                   "~\n"
+                   "1 AGdePQRSTUVWX AO\n" // extra flags, every class (none may use it), wear codes
+                   "0 0 24 0 5\n"
+                   "3 40 10\n"
+                   "E\n"
+                   "lantern brass~\n"
+                   "It shines.\n"
+                   "Brightly.\n"
+                   "~\n"
+                   "E\n"
+                   "handle~\n"
+                   "A wooden handle.\n"
+                   "~\n"
+                   "A\n"
+                   "1 2\n"
+                   "A\n"
+                   "18 -1\n" // the third ability stays in the document only
+                   "M\n"
+                   "129\n" // and so does the second spell
+                   "<SPECIAL>\n"
+                   "ITEM_PERCT_DAMAGE 50 1 3\n"
+                   "</SPECIAL>\n");
+    EXPECT_TRUE(generator.warnings().empty());
+}
+
+TEST(ItemWrite, NoTypeAndNoDescriptionWarnInOrder)
+{
+    Universe universe;
+    World world;
+    Generator generator(universe, world);
+    Item blob;
+    blob.identifier = "Blob";
+    blob.classRestrictions = {"Mage", "Cleric"};
+    std::string out;
+    blob.WriteAreaText(out, universe, world);
+    EXPECT_EQ(out, "#0\n~\n~\n~\n~\n0 deRSTUVWX A\n0 0 0 0 0\n0 0 0\n");
+    EXPECT_EQ(generator.warnings(), (std::vector<Warning>{{"Item", "Blob", "No Item Type Assigned"},
+                                                           {"Item", "Blob", "No Description"}}));
+
+    ScriptedQuestions questions;
+    LineReader in(out);
+    std::string header;
+    in.readLine(header);
+    Item read;
+    EXPECT_EQ(read.ReadAreaText(in, universe, header, questions), "");
+    EXPECT_EQ(read.itemType, "");
+    EXPECT_EQ(read.valueRecord, nullptr);
+    EXPECT_EQ(read.classRestrictions, (Names{"Mage", "Cleric"}));
+    EXPECT_TRUE(questions.questions.empty());
+}
+
+// Reads one block that starts with its header line.
+std::string readBlock(Item& item, const std::string& text, Questions& questions)
+{
+    Universe universe;
+    LineReader in(text);
+    std::string header;
+    in.readLine(header);
+    return item.ReadAreaText(in, universe, header, questions);
+}
+
+TEST(ItemRead, AFullBlockWithCrLf)
+{
+    const std::string text = "#3001\r\n"
+                             "sword long~\r\n"
+                             "a long sword~\r\n"
+                             "A long sword lies here.   \r\n"
+                             "It gleams.~\r\n"
+                             "~\r\n"
+                             "5 AGd NO\r\n"
+                             "0 2 6 3 4\r\n"
+                             "12 300 30\r\n"
+                             "E\r\n"
+                             "hilt~\r\n"
+                             "A leather hilt.\r\n"
+                             "~\r\n"
+                             "E\r\n"
+                             "sword long~\r\n"
+                             "The blade is long.\r\n"
+                             "~\r\n"
+                             "A\r\n"
+                             "18 2\r\n"
+                             "A\r\n"
+                             "99 1\r\n"
+                             "M\r\n"
+                             "51\r\n"
+                             "<SPECIAL>\r\n"
+                             "  ITEM_MODIFY_DAMAGE 10 0 1  \r\n"
+                             "</SPECIAL>\r\n"
+                             "#3002\r\n";
+    ScriptedQuestions questions(false);
+    Item item;
+    EXPECT_EQ(readBlock(item, text, questions), "#3002");
+    EXPECT_TRUE(questions.questions.empty());
+    EXPECT_EQ(item.vnum, 3001);
+    EXPECT_EQ(item.identifier, "#3001 a long sword");
+    EXPECT_EQ(item.aliases, "sword long");
+    EXPECT_EQ(item.longDescription, "A long sword lies here.\nIt gleams.");
+    EXPECT_EQ(item.itemType, "Weapon");
+    EXPECT_EQ(item.extraFlags, (Names{"Glowing", "Magical"}));
+    // The word lists the classes that may not use the item (the Ranger's d): all others may.
+    EXPECT_EQ(item.classRestrictions, (Names{"Bard", "Mage", "Cleric", "Thief", "Warrior", "Paladin",
+                                             "Anti-Paladin", "Ninja", "Vorsai", "Sohei"}));
+    EXPECT_EQ(item.wearFlags, (Names{"Wield", "Holdable"}));
+    auto* weapon = dynamic_cast<WeaponValues*>(item.valueRecord.get());
+    ASSERT_NE(weapon, nullptr);
+    EXPECT_EQ(weapon->weaponType, "Slash");
+    EXPECT_EQ(item.weight, 12);
+    EXPECT_EQ(item.value, 300);
+    EXPECT_EQ(item.rent, 30);
+    EXPECT_EQ(item.description, "The blade is long.");
+    EXPECT_EQ(item.extraDescriptions.keywordList, Names{"hilt"});
+    EXPECT_EQ(item.abilityNames, (Names{"Hit Roll", ""}));
+    EXPECT_EQ(item.abilityModifiers, (std::vector<int32_t>{2, 1}));
+    EXPECT_EQ(item.itemSpells, Names{"Heal"});
+    EXPECT_EQ(item.specProcs, Names{"  ITEM_MODIFY_DAMAGE 10 0 1  "});
+}
+
+TEST(ItemRead, DescriptionComesFromTheFirstEntryStartingWithTheAliases)
+{
+    const std::string blocks = "E\nhilt~\nA hilt.\n~\nE\nsword long~\nFirst.\n~\nE\nsword~\nSecond.\n~\n";
+    const std::string head = "#5\nsword~\na sword~\nA sword.~\n~\n5 0 N\n0 1 4 3 0\n1 1 1\n";
+    ScriptedQuestions questions;
+    Item item;
+    EXPECT_EQ(readBlock(item, head + blocks + "#6\n", questions), "#6");
+    EXPECT_EQ(item.description, "First.");
+    EXPECT_EQ(item.extraDescriptions.keywordList, (Names{"hilt", "sword"}));
+    EXPECT_EQ(item.extraDescriptions.descriptionList, (Names{"A hilt.", "Second."}));
+
+    // Empty aliases match the first entry; letter case counts.
+    Item unnamed;
+    EXPECT_EQ(readBlock(unnamed, "#5\n~\na sword~\nA sword.~\n~\n5 0 N\n0 1 4 3 0\n1 1 1\n" + blocks, questions), "");
+    EXPECT_EQ(unnamed.description, "A hilt.");
+    Item shouting;
+    readBlock(shouting, "#5\nSWORD~\na sword~\nA sword.~\n~\n5 0 N\n0 1 4 3 0\n1 1 1\n" + blocks, questions);
+    EXPECT_EQ(shouting.description, "");
+    EXPECT_EQ(shouting.extraDescriptions.keywordList.size(), 3u);
+}
+
+TEST(ItemRead, TypeTwentyTwoIsABoatAndWritesBackAs22)
+{
+    ScriptedQuestions questions;
+    Item boat;
+    EXPECT_EQ(readBlock(boat, "#40\nboat~\na boat~\nA boat floats here.~\n~\n22 0 A\n0 0 0 0 0\n50 10 1\n", questions),
+              "");
+    EXPECT_EQ(boat.itemType, "Boat");
+    EXPECT_EQ(boat.valueRecord, nullptr);
+    Universe universe;
+    World world;
+    std::string out;
+    boat.WriteAreaText(out, universe, world);
+    // A word without class codes lists every class, so none is written back.
+    EXPECT_EQ(out, "#40\nboat~\na boat~\nA boat floats here.~\n~\n22 0 A\n0 0 0 0 0\n50 10 1\n");
+}
+
+// ---- the reader's questions ----
+
+struct QuestionRow {
+    const char* name;
+    std::string block;           // after the header "#3001"
+    bool answer;
+    std::string question;        // the one question expected
+    std::string ending;          // what the reader returns
+    std::function<void(const Item&)> check;
+};
+
+class ItemQuestionTest : public ::testing::TestWithParam<QuestionRow> {};
+
+TEST_P(ItemQuestionTest, AsksOnceAndFollowsTheAnswer)
+{
+    const QuestionRow& row = GetParam();
+    ScriptedQuestions questions;
+    questions.queueAnswer(row.answer);
+    Item item;
+    EXPECT_EQ(readBlock(item, "#3001\n" + row.block, questions), row.ending);
+    EXPECT_EQ(questions.questions, Names{row.question});
+    if (row.check)
+        row.check(item);
+}
+
+const std::string kNames = "key~\na key~\nA key.~\n~\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Questions, ItemQuestionTest,
+    ::testing::Values(
+        QuestionRow{"TypeNumberOnlyYes", kNames + "1\n0 0 -1 0 0\n1 2 3\n#3002\n", true,
+                    "Missing Item Type/Flag values for 3001 on this line: 1 Continue?", "#3002",
+                    [](const Item& item) {
+                        EXPECT_EQ(item.itemType, "Light");
+                        EXPECT_EQ(item.classRestrictions.size(), 11u); // every class of field 0
+                        EXPECT_TRUE(item.wearFlags.empty());
+                        EXPECT_EQ(item.weight, 1);
+                    }},
+        QuestionRow{"TypeNumberOnlyNo", kNames + "1\n0 0 -1 0 0\n1 2 3\n", false,
+                    "Missing Item Type/Flag values for 3001 on this line: 1 Continue?", "", nullptr},
+        QuestionRow{"TwoValuesAreTooFew", kNames + "18 0\n3005 0 0 0 0\n1 2 3\n", true,
+                    "Missing Item Type/Flag values for 3001 on this line: 18 0 Continue?", "", nullptr},
+        QuestionRow{"ShortValueLineYesKeepsDefaults", kNames + "6 0 A\n5 2 6\n1 2 3\n", true,
+                    "Missing Special values for 3001 on this line: 5 2 6 Continue?", "",
+                    [](const Item& item) {
+                        EXPECT_EQ(dynamic_cast<const FireweaponValues&>(*item.valueRecord).roundsLeft, 0);
+                        EXPECT_EQ(item.rent, 3);
+                    }},
+        QuestionRow{"ShortValueLineNo", kNames + "18 0 A\n3005 0 0 0\n1 2 3\n", false,
+                    "Missing Special values for 3001 on this line: 3005 0 0 0 Continue?", "", nullptr},
+        QuestionRow{"ShortWeightLineKeepsWhatConverted", kNames + "18 0 A\n3005 0 0 0 0\n12 300\n", true,
+                    "Missing Weight/Value/Rent values for 3001 on this line: 12 300 Continue?", "",
+                    [](const Item& item) {
+                        EXPECT_EQ(item.weight, 12);
+                        EXPECT_EQ(item.value, 300);
+                        EXPECT_EQ(item.rent, 0);
+                    }},
+        QuestionRow{"ShortAttributeYes", kNames + "18 0 A\n3005 0 0 0 0\n1 2 3\nA\n18\n#3002\n", true,
+                    "Missing attribute values for 3001 on this line: 18 Continue?", "#3002",
+                    [](const Item& item) {
+                        EXPECT_EQ(item.abilityNames, Names{"Hit Roll"});
+                        EXPECT_EQ(item.abilityModifiers, std::vector<int32_t>{0});
+                    }},
+        QuestionRow{"ShortAttributeNo", kNames + "18 0 A\n3005 0 0 0 0\n1 2 3\nA\n18\n#3002\n", false,
+                    "Missing attribute values for 3001 on this line: 18 Continue?", "", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ItemRead, TheDataEndingInsideAMandatoryLineOrAnEntryAbandonsTheBlock)
+{
+    const std::vector<std::string> lines = {"#7",    "cup~",  "a cup~", "A cup.~", "~",         "17 0 A",
+                                            "5 5 0 0 0", "1 1 1", "E",   "cup~",    "A small cup."};
+    for (std::size_t count = 1; count < lines.size(); ++count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += lines[i] + "\n";
+        ScriptedQuestions questions;
+        Item item;
+        EXPECT_EQ(readBlock(item, text, questions), "") << count;
+        EXPECT_TRUE(questions.questions.empty()) << count;
+        if (count == 8) { // the optional part may end with the data
+            EXPECT_EQ(item.itemType, "Drink Container");
+        }
+    }
+}
+
+// Items whose value lines carry everything the reader takes come back writing the same block.
+TEST(ItemRoundTrip, WrittenBlocksReadBackToTheSameBlocks)
+{
+    Universe universe;
+    World world;
+    std::vector<Item> items;
+    items.push_back(lantern());
+    Item cask = lantern();
+    cask.itemType = "Drink Container";
+    auto drink = std::make_unique<DrinkValues>();
+    drink->liquid = "Dark Ale";
+    drink->maxDrinkUnits = 20;
+    drink->drinkUnitsLeft = 7;
+    drink->minLevel = 3;
+    cask.valueRecord = std::move(drink);
+    cask.classRestrictions = {"Thief", "Ninja"};
+    items.push_back(std::move(cask));
+    Item chest = lantern();
+    chest.itemType = "Container";
+    auto container = std::make_unique<ContainerValues>();
+    container->key = "#3005";
+    container->locked = container->closed = 1;
+    container->maxWeight = 90;
+    chest.valueRecord = std::move(container);
+    chest.abilityNames.clear();
+    chest.abilityModifiers.clear();
+    items.push_back(std::move(chest));
+
+    for (const Item& item : items) {
+        std::string first;
+        item.WriteAreaText(first, universe, world);
+        ScriptedQuestions questions(false);
+        Item read;
+        LineReader in(first);
+        std::string header;
+        in.readLine(header);
+        EXPECT_EQ(read.ReadAreaText(in, universe, header, questions), "");
+        EXPECT_TRUE(questions.questions.empty());
+        std::string second;
+        read.WriteAreaText(second, universe, world);
+        EXPECT_EQ(second, first) << item.itemType;
+    }
+}
+
+// Every item block of the real object files goes through the reader, and back out through the writer.
+TEST(ItemRealData, EveryBlockOfTheObjectFilesReads)
+{
+    namespace fs = std::filesystem;
+    fs::path root(TARNHOLT_REALDATA_DIR);
+    if (!fs::exists(root))
+        GTEST_SKIP() << "no real data at " << root;
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.path().extension() != ".obj")
+            continue;
+        ++files;
+        std::string data;
+        ASSERT_EQ(readWholeFile(entry.path().string(), data), FileError::None);
+        Universe universe;
+        World world;
+        ScriptedQuestions questions(true);
+        LineReader in(data);
+        std::string line;
+        int blocks = 0;
+        while (in.readLine(line) && (line.empty() || line[0] != '#')) {
+        }
+        while (!line.empty() && line[0] == '#' && line.rfind("#99999", 0) != 0) {
+            Item item;
+            line = item.ReadAreaText(in, universe, line, questions);
+            std::string out;
+            item.WriteAreaText(out, universe, world);
+            EXPECT_FALSE(out.empty());
+            ++blocks;
+        }
+        EXPECT_GT(blocks, 0) << entry.path();
+        RecordProperty(entry.path().filename().string(), blocks);
+    }
+    EXPECT_GT(files, 0);
+}
+
+} // namespace
+} // namespace tarnholt

@@ -1,0 +1,421 @@
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/items/ItemBytes.h"
+#include "generate/Generator.h"
+#include "items/ItemTypes.h"
+#include "items/ItemValues.h"
+#include "universe/Universe.h"
+#include "world/Archive.h"
+#include "world/World.h"
+
+namespace tarnholt {
+namespace {
+
+using testing::ItemBytes;
+using Make = std::function<std::unique_ptr<ItemValues>()>;
+
+template <class T>
+Make with(std::function<void(T&)> set)
+{
+    return [set] {
+        auto record = std::make_unique<T>();
+        set(*record);
+        return std::unique_ptr<ItemValues>(std::move(record));
+    };
+}
+
+// A zone with a few records that value lines refer to.
+World referenceWorld()
+{
+    World world;
+    Item lever;
+    lever.identifier = "Lever";
+    lever.vnum = 3012;
+    lever.itemType = "Other";
+    Item brassKey;
+    brassKey.identifier = "Brass Key";
+    brassKey.vnum = 3005;
+    brassKey.itemType = "Key";
+    Item sword;
+    sword.identifier = "Sword";
+    sword.vnum = 3020;
+    sword.itemType = "Weapon";
+    world.items = {lever, brassKey, sword};
+    Mob guard;
+    guard.identifier = "Guard";
+    guard.vnum = 3001;
+    world.mobs.push_back(guard);
+    Room hall;
+    hall.identifier = "Hall";
+    hall.vnum = 3050;
+    world.rooms.push_back(hall);
+    return world;
+}
+
+// ---- value lines ----
+
+struct LineRow {
+    const char* name;
+    Make make;
+    std::string expected;
+};
+
+class ValueLineTest : public ::testing::TestWithParam<LineRow> {};
+
+TEST_P(ValueLineTest, WritesTheTypesNumbers)
+{
+    Universe universe;
+    World world = referenceWorld();
+    Generator generator(universe, world);
+    auto record = GetParam().make();
+    EXPECT_EQ(record->WriteValueLine(universe, world, "Thing"), GetParam().expected);
+    EXPECT_TRUE(generator.warnings().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllTypes, ValueLineTest,
+    ::testing::Values(
+        LineRow{"ArmorCursedIsNegative", with<ArmorValues>([](auto& v) { v.armorClass = 4; v.cursed = 1; v.minLevel = 10; }), "-4 0 0 0 10\n"},
+        LineRow{"ArmorPlain", with<ArmorValues>([](auto& v) { v.armorClass = 7; }), "7 0 0 0 0\n"},
+        LineRow{"ContainerLockedPickproofCloseable", with<ContainerValues>([](auto& v) { v.locked = 1; v.pickproof = 1; v.closeable = 1; v.maxWeight = 50; v.minLevel = 3; }), "50 11 -1 0 3\n"},
+        LineRow{"ContainerClosedWithKey", with<ContainerValues>([](auto& v) { v.closed = 1; v.key = "Brass Key"; v.maxWeight = 20; v.noKey = 1; }), "20 4 3005 0 0\n"},
+        LineRow{"ContainerHashKey", with<ContainerValues>([](auto& v) { v.key = "#4100"; }), "0 0 4100 0 0\n"},
+        LineRow{"DrinkPoisonedWritesOne", with<DrinkValues>([](auto& v) { v.liquid = "Whisky"; v.maxDrinkUnits = 10; v.drinkUnitsLeft = 4; v.poisoned = 7; v.minLevel = 2; }), "10 4 5 1 2\n"},
+        LineRow{"DrinkUnknownLiquid", with<DrinkValues>([](auto& v) { v.liquid = "Mead"; v.maxDrinkUnits = 10; }), "10 0 0 0 0\n"},
+        LineRow{"FireweaponFourNumbers", with<FireweaponValues>([](auto& v) { v.roundsLeft = 5; v.damageDiceCount = 2; v.damageDiceSize = 6; v.totalRounds = 10; }), "5 2 6 10\n"},
+        LineRow{"FoodFifthIsZero", with<FoodValues>([](auto& v) { v.hoursOfFullness = 12; v.poisoned = 1; }), "12 0 0 1 0\n"},
+        LineRow{"Fountain", with<FountainValues>([](auto& v) { v.maxDrinkUnits = 100; v.drinkUnitsLeft = 80; }), "100 80 0 0 0\n"},
+        LineRow{"Key", with<KeyValues>([](auto& v) { v.keyNumber = 3005; }), "3005 0 0 0 0\n"},
+        LineRow{"LightEternal", with<LightValues>([](auto& v) { v.duration = LightValues::Eternal; v.lightHours = 24; v.minLevel = 5; }), "0 0 -1 0 5\n"},
+        LineRow{"LightHours", with<LightValues>([](auto& v) { v.duration = LightValues::Hours; v.lightHours = 8; v.minLevel = 1; }), "0 0 8 0 1\n"},
+        LineRow{"LightNoLightWritesItsHours", with<LightValues>([](auto& v) { v.duration = LightValues::NoLight; v.lightHours = 3; }), "0 0 3 0 0\n"},
+        LineRow{"MissileFourNumbers", with<MissileValues>([](auto& v) { v.damageDiceCount = 2; v.damageDiceSize = 4; }), "0 2 4 0\n"},
+        LineRow{"Money", with<MoneyValues>([](auto& v) { v.coins = 250; }), "250 0 0 0 0\n"},
+        LineRow{"PotionTwoSpellsNoMinLevel", with<PotionValues>([](auto& v) { v.spells = {"Armor", "Heal"}; v.spellLevel = 12; v.minLevel = 9; }), "12 4 51 0 0\n"},
+        LineRow{"PotionUnknownSpell", with<PotionValues>([](auto& v) { v.spells = {"Frobnicate"}; v.spellLevel = 12; }), "12 0 0 0 0\n"},
+        LineRow{"Scroll", with<ScrollValues>([](auto& v) { v.minLevel = 3; v.spellLevel = 15; v.spellOne = "Identify"; v.spellThree = "Bless"; }), "15 129 0 6 3\n"},
+        LineRow{"Staff", with<StaffValues>([](auto& v) { v.chargesLeft = 3; v.maxCharges = 5; v.minLevel = 7; v.spell = "Heal"; v.spellLevel = 20; }), "20 5 3 51 7\n"},
+        LineRow{"Wand", with<WandValues>([](auto& v) { v.chargesLeft = 1; v.maxCharges = 2; v.spell = "Magic Missile"; v.spellLevel = 4; }), "4 2 1 58 0\n"},
+        LineRow{"Weapon", with<WeaponValues>([](auto& v) { v.damageDiceCount = 2; v.damageDiceSize = 6; v.minLevel = 4; v.weaponType = "Slash"; }), "0 2 6 3 4\n"},
+        LineRow{"Worn", with<WornValues>([](auto& v) { v.minLevel = 8; }), "0 0 0 0 8\n"},
+        LineRow{"Other", with<OtherValues>([](auto& v) { v.minLevel = 1; }), "0 0 0 0 1\n"},
+        LineRow{"Trash", with<TrashValues>([](auto& v) { v.minLevel = 2; }), "0 0 0 0 2\n"},
+        LineRow{"Treasure", with<TreasureValues>([](auto& v) { v.minLevel = 3; }), "0 0 0 0 3\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ContainerKeyCheck, AKeyOfAnotherTypeWarnsAndWritesMinusOne)
+{
+    Universe universe;
+    World world = referenceWorld();
+    Generator generator(universe, world);
+    ContainerValues chest;
+    chest.key = "Sword";
+    chest.maxWeight = 100;
+    EXPECT_EQ(chest.WriteValueLine(universe, world, "Chest"), "100 0 -1 0 0\n");
+    ASSERT_EQ(generator.warnings().size(), 1u);
+    EXPECT_EQ(generator.warnings()[0], (Warning{"Item-Container", "Chest", "Item Sword is not a key"}));
+
+    // A key that names nothing, or nothing at all, writes -1 without a warning.
+    chest.key = "Lost Key";
+    EXPECT_EQ(chest.WriteValueLine(universe, world, "Chest"), "100 0 -1 0 0\n");
+    chest.key = "";
+    EXPECT_EQ(chest.WriteValueLine(universe, world, "Chest"), "100 0 -1 0 0\n");
+    EXPECT_EQ(generator.warnings().size(), 1u);
+}
+
+// ---- the device line ----
+
+struct DeviceRow {
+    const char* name;
+    int32_t action;
+    int32_t booleanAction;
+    int32_t booleanToggle;
+    int32_t startValue;
+    std::string reference; // into item, mob, room or direction, by the action
+    std::string expected;
+    std::string warning;
+};
+
+class DeviceLineTest : public ::testing::TestWithParam<DeviceRow> {};
+
+TEST_P(DeviceLineTest, WritesEveryBranch)
+{
+    const DeviceRow& row = GetParam();
+    Universe universe;
+    World world = referenceWorld();
+    Generator generator(universe, world);
+    DeviceValues device;
+    device.action = row.action;
+    device.booleanAction = row.booleanAction;
+    device.booleanToggle = row.booleanToggle;
+    device.startValue = row.startValue;
+    device.item = device.mob = device.room = device.direction = row.reference;
+    device.spell = "Heal"; // never written
+    device.spellLevel = 30;
+    device.spellDuration = 4;
+
+    EXPECT_EQ(device.WriteValueLine(universe, world, "Altar"), row.expected);
+    if (row.warning.empty()) {
+        EXPECT_TRUE(generator.warnings().empty());
+    } else {
+        ASSERT_EQ(generator.warnings().size(), 1u);
+        EXPECT_EQ(generator.warnings()[0], (Warning{"Item-Device", "Altar", row.warning}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Branches, DeviceLineTest,
+    ::testing::Values(
+        DeviceRow{"LoadItem", 6, 0, 0, 0, "Lever", "7 3012 0 0\n", ""},
+        DeviceRow{"LoadItemBoolean", 6, 1, 0, 1, "Lever", "7 1 3012\n", ""},
+        DeviceRow{"SpellEffectKeepsItsBlank", 13, 0, 0, 0, "", "14 \n", ""},
+        DeviceRow{"SpellEffectBoolean", 13, 1, 0, 0, "", "14 0 \n", "Unknown action."},
+        DeviceRow{"ToggleWinsOverAction", 5, 1, 1, 1, "Lever", "6 1 3012 0 0\n", ""},
+        DeviceRow{"UnlockUpIsFour", 4, 1, 0, 0, "Up", "5 0 4\n", ""},
+        DeviceRow{"OpenNorthwest", 5, 1, 0, 1, "Northwest", "6 1 9\n", ""},
+        DeviceRow{"UnlockUnknownDirection", 4, 1, 0, 0, "Sideways", "5 0 \n", "Unknown Direction in Device"},
+        DeviceRow{"OpenDownIsFive", 5, 0, 0, 0, "Down", "6 5\n", ""},
+        DeviceRow{"OpenNoDirectionNoWarning", 5, 0, 0, 0, "", "6 \n", ""},
+        DeviceRow{"KillUser", 3, 0, 0, 0, "", "4 0 0 0\n", ""},
+        DeviceRow{"RoomEchoBoolean", 10, 1, 0, 1, "", "11 1 0\n", ""},
+        DeviceRow{"MoveUser", 1, 0, 0, 0, "Hall", "2 3050 0 0\n", ""},
+        DeviceRow{"MoveGroupBooleanHashRoom", 12, 1, 0, 0, "#4000", "13 0 4000\n", ""},
+        DeviceRow{"LoadMob", 8, 0, 0, 0, "Guard", "9 3001 0 0\n", ""},
+        DeviceRow{"PurgeMobMissing", 9, 1, 0, 0, "Ghost", "10 0 -1\n", ""},
+        DeviceRow{"PurgeItemEmpty", 7, 0, 0, 0, "", "8 -1 0 0\n", ""},
+        DeviceRow{"DamagedActionIndex", 20, 0, 0, 0, "", "21 \n", "Unknown action."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DeviceTables, DirectionsNumberUpBeforeDown)
+{
+    EXPECT_EQ(deviceDirectionNumber("Up"), 4);
+    EXPECT_EQ(deviceDirectionNumber("Down"), 5);
+    EXPECT_EQ(deviceDirectionNumber("up"), -1);
+    EXPECT_EQ(deviceDirectionName(9), "Northwest");
+    EXPECT_EQ(deviceDirectionName(10), "");
+    EXPECT_EQ(deviceActionName(12), "Move Group if Leader Uses");
+    EXPECT_EQ(deviceActionIndex("Spell Effect"), 13);
+    EXPECT_EQ(deviceActionName(-1), "");
+}
+
+// ---- reading value lines ----
+
+struct ReadRow {
+    const char* name;
+    const char* type;
+    std::string line;
+    bool ok;
+    std::function<void(const ItemValues&)> check;
+};
+
+class ReadValueLineTest : public ::testing::TestWithParam<ReadRow> {};
+
+TEST_P(ReadValueLineTest, ParsesTheNumbers)
+{
+    Universe universe;
+    auto record = createItemValues(GetParam().type);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->ReadValueLine(universe, GetParam().line), GetParam().ok);
+    GetParam().check(*record);
+}
+
+template <class T>
+std::function<void(const ItemValues&)> expect(std::function<void(const T&)> check)
+{
+    return [check](const ItemValues& record) {
+        const T* typed = dynamic_cast<const T*>(&record);
+        ASSERT_NE(typed, nullptr);
+        check(*typed);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllTypes, ReadValueLineTest,
+    ::testing::Values(
+        ReadRow{"ArmorCursed", "Armor", "-4 0 0 0 10", true, expect<ArmorValues>([](auto& v) {
+                    EXPECT_EQ(v.armorClass, 4); EXPECT_EQ(v.cursed, 1); EXPECT_EQ(v.minLevel, 10); })},
+        ReadRow{"ContainerBits", "Container", "50 13 3005 0 3", true, expect<ContainerValues>([](auto& v) {
+                    EXPECT_EQ(v.maxWeight, 50); EXPECT_EQ(v.locked, 1); EXPECT_EQ(v.closed, 1);
+                    EXPECT_EQ(v.pickproof, 0); EXPECT_EQ(v.closeable, 1); EXPECT_EQ(v.key, "#3005"); EXPECT_EQ(v.minLevel, 3); })},
+        ReadRow{"ContainerNoKey", "Container", "10 2 -1 0 0", true, expect<ContainerValues>([](auto& v) {
+                    EXPECT_EQ(v.key, ""); EXPECT_EQ(v.pickproof, 1); })},
+        ReadRow{"Drink", "Drink Container", "10 4 5 1 2", true, expect<DrinkValues>([](auto& v) {
+                    EXPECT_EQ(v.maxDrinkUnits, 10); EXPECT_EQ(v.drinkUnitsLeft, 4); EXPECT_EQ(v.liquid, "Whisky");
+                    EXPECT_EQ(v.poisoned, 1); EXPECT_EQ(v.minLevel, 2); })},
+        ReadRow{"Fireweapon", "Fireweapon", "5 2 6 10", true, expect<FireweaponValues>([](auto& v) {
+                    EXPECT_EQ(v.roundsLeft, 5); EXPECT_EQ(v.damageDiceCount, 2); EXPECT_EQ(v.damageDiceSize, 6); EXPECT_EQ(v.totalRounds, 10); })},
+        ReadRow{"FireweaponThreeNumbersFail", "Fireweapon", "5 2 6", false, expect<FireweaponValues>([](auto& v) {
+                    EXPECT_EQ(v.roundsLeft, 0); })},
+        ReadRow{"Food", "Food", "24 0 0 1 0", true, expect<FoodValues>([](auto& v) {
+                    EXPECT_EQ(v.hoursOfFullness, 24); EXPECT_EQ(v.poisoned, 1); })},
+        ReadRow{"LightMinusOneIsEternal", "Light", "0 0 -1 0 5", true, expect<LightValues>([](auto& v) {
+                    EXPECT_EQ(v.duration, LightValues::Eternal); EXPECT_EQ(v.lightHours, 0); EXPECT_EQ(v.minLevel, 5); })},
+        ReadRow{"LightHours", "light", "0 0 12 0 0", true, expect<LightValues>([](auto& v) {
+                    EXPECT_EQ(v.duration, LightValues::Hours); EXPECT_EQ(v.lightHours, 12); })},
+        ReadRow{"Missile", "Missile Weapon", "0 3 8 0", true, expect<MissileValues>([](auto& v) {
+                    EXPECT_EQ(v.damageDiceCount, 3); EXPECT_EQ(v.damageDiceSize, 8); })},
+        ReadRow{"PotionSkipsZeros", "Potion", "20 4 0 51 7", true, expect<PotionValues>([](auto& v) {
+                    EXPECT_EQ(v.spellLevel, 20); EXPECT_EQ(v.spells, (std::vector<std::string>{"Armor", "Heal"})); EXPECT_EQ(v.minLevel, 0); })},
+        ReadRow{"ScrollIgnoresFifth", "Scroll", "15 129 0 6 3", true, expect<ScrollValues>([](auto& v) {
+                    EXPECT_EQ(v.spellLevel, 15); EXPECT_EQ(v.spellOne, "Identify"); EXPECT_EQ(v.spellTwo, "");
+                    EXPECT_EQ(v.spellThree, "Bless"); EXPECT_EQ(v.minLevel, 0); })},
+        ReadRow{"Staff", "Staff", "20 5 3 51 7", true, expect<StaffValues>([](auto& v) {
+                    EXPECT_EQ(v.spellLevel, 20); EXPECT_EQ(v.maxCharges, 5); EXPECT_EQ(v.chargesLeft, 3);
+                    EXPECT_EQ(v.spell, "Heal"); EXPECT_EQ(v.minLevel, 7); })},
+        ReadRow{"Weapon", "Weapon", "0 2 6 11 4", true, expect<WeaponValues>([](auto& v) {
+                    EXPECT_EQ(v.damageDiceCount, 2); EXPECT_EQ(v.damageDiceSize, 6); EXPECT_EQ(v.weaponType, "Pierce"); EXPECT_EQ(v.minLevel, 4); })},
+        ReadRow{"WornTakesFifth", "Worn", "1 2 3 4 9", true, expect<WornValues>([](auto& v) { EXPECT_EQ(v.minLevel, 9); })},
+        ReadRow{"KeyFourNumbersFail", "Key", "3005 0 0 0", false, expect<KeyValues>([](auto& v) { EXPECT_EQ(v.keyNumber, 0); })},
+        ReadRow{"MoneyWithGarbageFails", "Money", "100 x 0 0 0", false, expect<MoneyValues>([](auto&) {})},
+        ReadRow{"DeviceLoadItem", "Device", "7 3012 4000 0 0", true, expect<DeviceValues>([](auto& v) {
+                    EXPECT_EQ(v.action, 6); EXPECT_EQ(v.item, "#3012"); EXPECT_EQ(v.room, "#4000"); })},
+        ReadRow{"DeviceLoadMob", "Device", "9 3001 3050 0 0", true, expect<DeviceValues>([](auto& v) {
+                    EXPECT_EQ(v.action, 8); EXPECT_EQ(v.mob, "#3001"); EXPECT_EQ(v.room, "#3050"); })},
+        ReadRow{"DeviceMoveGroup", "Device", "13 3050 0 0 0", true, expect<DeviceValues>([](auto& v) {
+                    EXPECT_EQ(v.action, 12); EXPECT_EQ(v.room, "#3050"); })},
+        ReadRow{"DeviceUnlockUp", "Device", "5 4 0 0 0", true, expect<DeviceValues>([](auto& v) {
+                    EXPECT_EQ(v.action, 4); EXPECT_EQ(v.direction, "Up"); })},
+        ReadRow{"DeviceUnknownDirectionUnchanged", "Device", "6 42 0 0 0", true, expect<DeviceValues>([](auto& v) {
+                    EXPECT_EQ(v.action, 5); EXPECT_EQ(v.direction, ""); })},
+        ReadRow{"DeviceOwnLineHasTooFewNumbers", "Device", "7 3012 0 0", false, expect<DeviceValues>([](auto&) {})}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- archive forms ----
+
+struct ArchiveRow {
+    const char* name;
+    Make make;
+    std::string expected;
+};
+
+class ValueArchiveTest : public ::testing::TestWithParam<ArchiveRow> {};
+
+TEST_P(ValueArchiveTest, StoresInItsOwnOrderAndLoadsBack)
+{
+    auto record = GetParam().make();
+    Archive store;
+    record->Serialize(store);
+    EXPECT_EQ(store.data(), GetParam().expected);
+
+    auto loaded = createItemValues(record->typeName());
+    Archive load(GetParam().expected);
+    loaded->Serialize(load);
+    EXPECT_EQ(load.remaining(), 0u);
+    EXPECT_TRUE(*loaded == *record);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReorderedRecords, ValueArchiveTest,
+    ::testing::Values(
+        ArchiveRow{"Armor", with<ArmorValues>([](auto& v) { v.armorClass = 4; v.cursed = 1; v.minLevel = 10; }),
+                   ItemBytes{}.i32(1).i32(4).i32(10).i32(1).bytes},
+        ArchiveRow{"Container", with<ContainerValues>([](auto& v) { v.locked = 1; v.key = "K"; v.closed = 2; v.closeable = 3; v.minLevel = 4; v.noKey = 5; v.pickproof = 6; v.maxWeight = 7; }),
+                   ItemBytes{}.i32(1).i32(1).str("K").i32(2).i32(3).i32(4).i32(5).i32(6).i32(7).bytes},
+        ArchiveRow{"Device", with<DeviceValues>([](auto& v) { v.startValue = 1; v.item = "I"; v.mob = "M"; v.room = "R"; v.spellDuration = 2; v.spellLevel = 3; v.spell = "Heal"; v.action = 4; v.booleanAction = 5; v.booleanToggle = 6; v.direction = "Up"; }),
+                   ItemBytes{}.i32(1).i32(1).str("I").str("M").str("R").str("Up").i32(2).i32(3).str("Heal").i32(4).i32(5).i32(6).bytes},
+        ArchiveRow{"Drink", with<DrinkValues>([](auto& v) { v.liquid = "Ale"; v.maxDrinkUnits = 1; v.minLevel = 2; v.drinkUnitsLeft = 3; v.poisoned = 4; }),
+                   ItemBytes{}.i32(1).str("Ale").i32(1).i32(2).i32(3).i32(4).bytes},
+        ArchiveRow{"Fireweapon", with<FireweaponValues>([](auto& v) { v.damageDiceCount = 1; v.damageDiceSize = 2; v.roundsLeft = 3; v.totalRounds = 4; }),
+                   ItemBytes{}.i32(1).i32(3).i32(1).i32(2).i32(4).bytes},
+        ArchiveRow{"Light", with<LightValues>([](auto& v) { v.duration = 2; v.minLevel = 3; v.lightHours = 4; }),
+                   ItemBytes{}.i32(1).i32(2).i32(3).i32(4).bytes},
+        ArchiveRow{"Potion", with<PotionValues>([](auto& v) { v.spells = {"Aid", "Haste"}; v.spellLevel = 1; v.minLevel = 2; }),
+                   ItemBytes{}.i32(1).strs({"Aid", "Haste"}).i32(1).i32(2).bytes},
+        ArchiveRow{"Scroll", with<ScrollValues>([](auto& v) { v.minLevel = 1; v.spellLevel = 2; v.spellOne = "A"; v.spellTwo = "B"; v.spellThree = "C"; }),
+                   ItemBytes{}.i32(1).i32(1).i32(2).str("A").str("B").str("C").bytes},
+        ArchiveRow{"Wand", with<WandValues>([](auto& v) { v.chargesLeft = 1; v.maxCharges = 2; v.minLevel = 3; v.spell = "Sleep"; v.spellLevel = 4; }),
+                   ItemBytes{}.i32(1).i32(1).i32(2).i32(3).str("Sleep").i32(4).bytes},
+        ArchiveRow{"Weapon", with<WeaponValues>([](auto& v) { v.damageDiceCount = 1; v.damageDiceSize = 2; v.minLevel = 3; v.weaponType = "Stab"; }),
+                   ItemBytes{}.i32(1).i32(1).i32(2).i32(3).str("Stab").bytes},
+        ArchiveRow{"Trash", with<TrashValues>([](auto& v) { v.minLevel = 9; }), ItemBytes{}.i32(1).i32(9).bytes}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ValueRecords, CloneIsEqualAndSeparate)
+{
+    DeviceValues device;
+    device.item = "Lever";
+    device.action = 6;
+    auto copy = device.Clone();
+    EXPECT_TRUE(*copy == device);
+    dynamic_cast<DeviceValues&>(*copy).item = "Other Lever";
+    EXPECT_EQ(device.item, "Lever");
+    EXPECT_FALSE(*copy == device);
+
+    // The same layout under two types is not the same record.
+    WornValues worn;
+    OtherValues other;
+    EXPECT_FALSE(worn == other);
+    EXPECT_EQ(worn.Clone()->typeName(), "Worn");
+}
+
+TEST(ValueRecords, RenamesReplaceExactReferencesOnly)
+{
+    ContainerValues chest;
+    chest.key = "Brass Key";
+    chest.RenameItemRef("brass key", "Iron Key");
+    EXPECT_EQ(chest.key, "Brass Key");
+    chest.RenameItemRef("Brass Key", "Iron Key");
+    EXPECT_EQ(chest.key, "Iron Key");
+    chest.RenameRoomRef("Iron Key", "X");
+    EXPECT_EQ(chest.key, "Iron Key");
+
+    DeviceValues device;
+    device.item = device.mob = device.room = "Same";
+    device.RenameMobRef("Same", "Mob");
+    device.RenameRoomRef("Same", "Room");
+    device.RenameItemRef("Same", "Item");
+    EXPECT_EQ(device.item, "Item");
+    EXPECT_EQ(device.mob, "Mob");
+    EXPECT_EQ(device.room, "Room");
+}
+
+// ---- the type table ----
+
+TEST(ItemTypes, NumbersAndRecordsOfEveryType)
+{
+    struct Row {
+        const char* name;
+        const char* number;
+        bool hasRecord;
+    };
+    const Row rows[] = {{"Light", "1", true},       {"Scroll", "2", true},          {"Wand", "3", true},
+                        {"Staff", "4", true},       {"Weapon", "5", true},          {"Fireweapon", "6", true},
+                        {"Missile Weapon", "7", true}, {"Treasure", "8", true},     {"Armor", "9", true},
+                        {"Potion", "10", true},     {"Worn", "11", true},           {"Other", "12", true},
+                        {"Trash", "13", true},      {"Container", "15", true},      {"Note", "16", false},
+                        {"Drink Container", "17", true}, {"Key", "18", true},       {"Food", "19", true},
+                        {"Money", "20", true},      {"Boat", "22", false},          {"Fountain", "23", true},
+                        {"Airship", "24", false},   {"Device", "26", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(typeNumberText(row.name), row.number);
+        EXPECT_EQ(typeNameForNumber(std::stoi(row.number)), row.name);
+        auto record = createItemValues(row.name);
+        ASSERT_EQ(record != nullptr, row.hasRecord);
+        if (record) {
+            EXPECT_EQ(record->typeName(), row.name);
+        }
+    }
+    for (int number : {0, 14, 21, 25, -1, 27, 1000})
+        EXPECT_EQ(typeNameForNumber(number), "") << number;
+}
+
+TEST(ItemTypes, FactoryIgnoresCaseButTheNumberDoesNot)
+{
+    auto armor = createItemValues("armor");
+    ASSERT_NE(armor, nullptr);
+    EXPECT_NE(dynamic_cast<ArmorValues*>(armor.get()), nullptr);
+    EXPECT_EQ(typeNumberText("armor"), "");
+    EXPECT_NE(createItemValues("DRINK CONTAINER"), nullptr);
+    EXPECT_EQ(createItemValues(""), nullptr);
+    EXPECT_EQ(createItemValues("Armour"), nullptr);
+    EXPECT_FALSE(typeHasValuePage("Treasure"));
+    EXPECT_TRUE(typeHasValuePage("Device"));
+}
+
+} // namespace
+} // namespace tarnholt

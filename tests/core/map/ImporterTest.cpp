@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Questions.h"
+#include "core/generate/TempFolder.h"
+#include "map/Importer.h"
+#include "universe/Universe.h"
+#include "world/World.h"
+
+using namespace tarnholt;
+using tarnholt::testing::TempFolder;
+
+namespace {
+
+std::string mobBlock(int vnum, const std::string& name, const std::string& numbers = "1 20 10 1d1+0 1d1+0")
+{
+    return "#" + std::to_string(vnum) + "\n" + name + "~\nthe " + name + "~\nA " + name
+        + " is here.\n~\nNothing special.\n~\n0 0 0 S\n" + numbers + "\n0 1\n8 8 0\n";
+}
+
+std::string itemBlock(int vnum, const std::string& name, const std::string& weights = "1 5 0")
+{
+    return "#" + std::to_string(vnum) + "\n" + name + "~\na " + name + "~\nA " + name + " lies here.~\n~\n16 0 A\n"
+        + "0 0 0 0 0\n" + weights + "\n";
+}
+
+std::string withCrLf(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+struct ImportCase {
+    const char* name;
+    ImportKind kind;
+    std::string data;
+    std::vector<bool> answers;
+    std::vector<std::string> identifiers; // of the appended records, in order
+    bool dropped;
+    bool endMarker;
+    std::vector<std::string> questions; // asked, in order
+};
+
+class ImportFile : public ::testing::TestWithParam<ImportCase> {};
+
+TEST_P(ImportFile, AppendsTheRecordsTheReaderAccepts)
+{
+    const ImportCase& c = GetParam();
+    for (bool crlf : {false, true}) {
+        World world;
+        // Records already in the World stay first.
+        world.mobs.emplace_back();
+        world.mobs.back().identifier = "old mob";
+        world.items.emplace_back();
+        world.items.back().identifier = "old item";
+        Universe universe;
+        ScriptedQuestions questions(false);
+        for (bool answer : c.answers)
+            questions.queueAnswer(answer);
+
+        TempFolder folder;
+        const std::string path = folder.file(c.kind == ImportKind::Mobs ? "zone.mob" : "zone.obj");
+        folder.write(c.kind == ImportKind::Mobs ? "zone.mob" : "zone.obj", crlf ? withCrLf(c.data) : c.data);
+        const ImportResult result = importAreaFile(path, world, universe, questions, c.kind);
+
+        SCOPED_TRACE(crlf ? "CR LF" : "LF");
+        EXPECT_TRUE(result.opened);
+        EXPECT_EQ(result.appended, static_cast<int>(c.identifiers.size()));
+        EXPECT_EQ(result.dropped, c.dropped);
+        EXPECT_EQ(result.endMarker, c.endMarker);
+        const std::string expectedMessage =
+            !c.dropped ? "" : c.kind == ImportKind::Mobs ? "Unexpected fields found." : "Unexpected data found.";
+        EXPECT_EQ(result.message, expectedMessage);
+        EXPECT_EQ(questions.messages,
+                  c.dropped ? std::vector<std::string>{expectedMessage} : std::vector<std::string>{});
+        EXPECT_EQ(questions.questions, c.questions);
+
+        std::vector<std::string> identifiers;
+        if (c.kind == ImportKind::Mobs) {
+            ASSERT_EQ(world.items.size(), 1u);
+            ASSERT_GE(world.mobs.size(), 1u);
+            EXPECT_EQ(world.mobs[0].identifier, "old mob");
+            for (std::size_t i = 1; i < world.mobs.size(); ++i)
+                identifiers.push_back(world.mobs[i].identifier);
+        } else {
+            ASSERT_EQ(world.mobs.size(), 1u);
+            ASSERT_GE(world.items.size(), 1u);
+            EXPECT_EQ(world.items[0].identifier, "old item");
+            for (std::size_t i = 1; i < world.items.size(); ++i)
+                identifiers.push_back(world.items[i].identifier);
+        }
+        EXPECT_EQ(identifiers, c.identifiers);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ImportFile,
+    ::testing::Values(
+        ImportCase{"ThreeMobs", ImportKind::Mobs,
+                   mobBlock(120, "guard") + mobBlock(121, "baker") + mobBlock(122, "cat") + "#99999\n$~\n",
+                   {}, {"#120 the guard", "#121 the baker", "#122 the cat"}, false, true, {}},
+        ImportCase{"TwoItems", ImportKind::Items, itemBlock(3010, "bread") + itemBlock(3011, "apple") + "#99999\n",
+                   {}, {"#3010 a bread", "#3011 a apple"}, false, true, {}},
+        ImportCase{"OnlyEndMarker", ImportKind::Items, "#99999\n$~\n", {}, {}, false, true, {}},
+        ImportCase{"EndMarkerWithTrailingBlanks", ImportKind::Mobs, "#99999   \t\n", {}, {}, false, true, {}},
+        ImportCase{"EndMarkerAfterRecordWithTrailingBlanks", ImportKind::Items, itemBlock(5, "nail") + "#99999  ",
+                   {}, {"#5 a nail"}, false, true, {}},
+        ImportCase{"EmptyMobFile", ImportKind::Mobs, "", {}, {}, true, false, {}},
+        ImportCase{"EmptyItemFile", ImportKind::Items, "", {}, {}, true, false, {}},
+        ImportCase{"NoInSecondMobKeepsFirst", ImportKind::Mobs,
+                   mobBlock(120, "guard") + mobBlock(121, "baker", "1 20") + mobBlock(122, "cat") + "#99999\n",
+                   {false}, {"#120 the guard"}, true, false,
+                   {"Missing values for 121 on this line: 1 20 Continue?"}},
+        ImportCase{"YesInSecondMobKeepsAll", ImportKind::Mobs,
+                   mobBlock(120, "guard") + mobBlock(121, "baker", "1 20") + "#99999\n", {true},
+                   {"#120 the guard", "#121 the baker"}, false, true,
+                   {"Missing values for 121 on this line: 1 20 Continue?"}},
+        ImportCase{"NoInSecondItemKeepsFirst", ImportKind::Items,
+                   itemBlock(3010, "bread") + itemBlock(3011, "apple", "1 5") + "#99999\n", {false},
+                   {"#3010 a bread"}, true, false,
+                   {"Missing Weight/Value/Rent values for 3011 on this line: 1 5 Continue?"}},
+        // Without an end marker the last reader meets the end of the file and its record is dropped.
+        ImportCase{"MissingEndMarker", ImportKind::Mobs, mobBlock(120, "guard") + mobBlock(121, "baker"), {},
+                   {"#120 the guard"}, true, false, {}},
+        ImportCase{"CutInsideRecord", ImportKind::Items, itemBlock(3010, "bread") + "#3011\napple~\n", {},
+                   {"#3010 a bread"}, true, false, {}}),
+    [](const ::testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
+
+TEST(Importer, FileThatCannotBeOpenedIsNamed)
+{
+    TempFolder folder;
+    const std::string path = folder.file("absent.obj");
+    World world;
+    Universe universe;
+    ScriptedQuestions questions;
+    const ImportResult result = importAreaFile(path, world, universe, questions, ImportKind::Items);
+    EXPECT_FALSE(result.opened);
+    EXPECT_EQ(result.appended, 0);
+    const std::string expected =
+        path + "\nCannot find this file.\nPlease verify that the correct path and file name are given.";
+    EXPECT_EQ(result.message, expected);
+    EXPECT_EQ(questions.messages, std::vector<std::string>{expected});
+    EXPECT_TRUE(world.items.empty());
+
+    // A folder is no area file either.
+    ScriptedQuestions again;
+    const ImportResult folderResult = importAreaFile(folder.path(), world, universe, again, ImportKind::Mobs);
+    EXPECT_FALSE(folderResult.opened);
+    ASSERT_EQ(again.messages.size(), 1u);
+    EXPECT_NE(again.messages[0].find(folder.path()), std::string::npos);
+}
+
+TEST(Importer, ImportingTwiceGivesEveryRecordTwice)
+{
+    const std::string data = mobBlock(120, "guard") + "#99999\n";
+    World world;
+    Universe universe;
+    ScriptedQuestions questions;
+    importAreaText(data, world, universe, questions, ImportKind::Mobs);
+    importAreaText(data, world, universe, questions, ImportKind::Mobs);
+    ASSERT_EQ(world.mobs.size(), 2u);
+    EXPECT_EQ(world.mobs[0].identifier, world.mobs[1].identifier);
+    EXPECT_EQ(world.mobs[1].vnum, 120);
+}
+
+// Every stock area file in the shared folder imports without a crash, answering Yes to every
+// question; the World ends with exactly the records the readers accepted, in file order.
+TEST(Importer, RealAreaFilesWithYesAnswers)
+{
+    const std::filesystem::path root(TARNHOLT_REALDATA_DIR);
+    if (!std::filesystem::is_directory(root))
+        GTEST_SKIP() << "no real area files at " << root;
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".mob" && extension != ".obj")
+            continue;
+        ++files;
+        const ImportKind kind = extension == ".mob" ? ImportKind::Mobs : ImportKind::Items;
+        World world;
+        Universe universe;
+        ScriptedQuestions questions(true);
+        const ImportResult result = importAreaFile(entry.path().string(), world, universe, questions, kind);
+        SCOPED_TRACE(entry.path().string());
+        EXPECT_TRUE(result.opened);
+        const std::size_t count = kind == ImportKind::Mobs ? world.mobs.size() : world.items.size();
+        EXPECT_EQ(count, static_cast<std::size_t>(result.appended));
+        EXPECT_GT(result.appended, 0);
+        EXPECT_TRUE(result.endMarker || result.dropped);
+        EXPECT_EQ(questions.messages.size(), result.dropped ? 1u : 0u);
+        std::cout << "[ realdata ] " << entry.path().parent_path().filename().string() << "/"
+                  << entry.path().filename().string() << ": " << result.appended << " appended, "
+                  << questions.questions.size() << " questions, "
+                  << (result.dropped ? "stopped: " + result.message : std::string("end marker reached")) << "\n";
+    }
+    EXPECT_GT(files, 0);
+}
+
+} // namespace

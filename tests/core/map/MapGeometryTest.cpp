@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "map/MapGeometry.h"
+#include "rooms/Room.h"
+
+namespace tarnholt {
+namespace {
+
+struct HitCase {
+    int64_t x, y;
+    bool hits;
+    MapHit expected;
+};
+
+class HitTest : public ::testing::TestWithParam<HitCase> {};
+
+TEST_P(HitTest, PointGivesCellAndAnchor)
+{
+    const HitCase& c = GetParam();
+    const std::optional<MapHit> hit = MapGeometry::hitTest({c.x, c.y});
+    ASSERT_EQ(hit.has_value(), c.hits);
+    if (c.hits) {
+        EXPECT_EQ(*hit, c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, HitTest,
+                         ::testing::Values(
+                             // East anchor of cell (0, 0) is at (90, 60) and reaches 7 pixels out.
+                             HitCase{96, 60, true, {0, 0, 1}}, HitCase{97, 60, true, {1, 0, -1}},
+                             // Cells start at x = y = 23; row of y = 100 is (100 - 7) div 90 = 1.
+                             HitCase{22, 100, false, {}}, HitCase{23, 100, true, {0, 1, -1}},
+                             HitCase{100, 22, false, {}}, HitCase{23, 23, true, {0, 0, 9}},
+                             // Centre of a box is 12 pixels from Up and Down.
+                             HitCase{60, 60, true, {0, 0, -1}}, HitCase{60, 72, true, {0, 0, 4}},
+                             HitCase{60, 48, true, {0, 0, 5}}, HitCase{60, 30, true, {0, 0, 0}},
+                             HitCase{60, 37, true, {0, 0, 0}}, HitCase{60, 38, true, {0, 0, -1}},
+                             HitCase{120, 150, true, {1, 1, 3}}, HitCase{150, 180, true, {1, 1, 2}},
+                             HitCase{180, 180, true, {1, 1, 7}}, HitCase{210, 210, true, {2, 2, 9}},
+                             HitCase{187, 97, true, {2, 1, -1}}, HitCase{-5, 40, false, {}}));
+
+TEST(MapGeometry, AnchorOffsetsAndRoomOrigin)
+{
+    const std::vector<Point> expected{{30, 0},  {60, 30}, {30, 60}, {0, 30}, {30, 42},
+                                      {30, 18}, {60, 0},  {60, 60}, {0, 60}, {0, 0}};
+    for (int n = 0; n < 10; ++n)
+        EXPECT_EQ(MapGeometry::anchorOffset(n), expected[static_cast<std::size_t>(n)]) << n;
+    EXPECT_EQ(MapGeometry::anchorOffset(-1), (Point{0, 0}));
+    EXPECT_EQ(MapGeometry::anchorOffset(10), (Point{0, 0}));
+
+    Room room;
+    room.column = 2;
+    room.row = 3;
+    EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{210, 300}));
+    EXPECT_EQ(MapGeometry::cellBox(0, 0), (Rect{30, 30, 90, 90}));
+    // The extreme columns a file may hold are still exact.
+    room.column = INT32_MAX;
+    room.row = INT32_MIN;
+    EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{30 + 90 * int64_t{INT32_MAX}, 30 + 90 * int64_t{INT32_MIN}}));
+}
+
+TEST(MapGeometry, HitTestOfExtremePointsDoesNotOverflow)
+{
+    EXPECT_FALSE(MapGeometry::hitTest({INT64_MIN / 2, 40}).has_value());
+    EXPECT_FALSE(MapGeometry::hitTest({INT64_MAX / 2, 40}).has_value());
+}
+
+} // namespace
+} // namespace tarnholt

@@ -1,0 +1,348 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+#include "MapTestWorlds.h"
+#include "RecordingSurface.h"
+#include "map/MapGestures.h"
+#include "map/MapHost.h"
+#include "shops/Shop.h"
+
+namespace tarnholt {
+namespace {
+
+using Outcome = MapGestures::Outcome;
+
+/// Answers the gestures from a script and remembers how the editor was opened.
+class ScriptedHost : public MapHost {
+public:
+    struct Opened {
+        std::string title;
+        int startDirection;
+        Room room; // as the editor received it
+    };
+
+    bool editRoom(Room& room, const std::string& title, int startDirection) override
+    {
+        opened.push_back({title, startDirection, room});
+        if (edit)
+            edit(room);
+        return confirm;
+    }
+    Room roomTemplate() override { return templateRoom; }
+    bool askYesNo(const std::string& question) override
+    {
+        questions.push_back(question);
+        return yes;
+    }
+    void worldChanged(bool modified) override
+    {
+        ++changes;
+        this->modified = this->modified || modified;
+    }
+
+    bool confirm = true;
+    bool yes = true;
+    std::function<void(Room&)> edit;
+    Room templateRoom;
+    std::vector<Opened> opened;
+    std::vector<std::string> questions;
+    int changes = 0;
+    bool modified = false;
+};
+
+// Anchors of the cells used below (logical = client when not scrolled).
+constexpr Point eastOf00{90, 60};
+constexpr Point westOf10{120, 60};
+constexpr Point noScroll{0, 0};
+
+class MapGesturesTest : public ::testing::Test {
+protected:
+    MapGesturesTest() : gestures(host)
+    {
+        addRoom(world, "A", 0, 0);
+        addRoom(world, "B", 1, 0);
+        gestures.setWorld(&world);
+    }
+
+    Outcome drag(Point from, Point to, Point scroll = noScroll)
+    {
+        EXPECT_EQ(gestures.press(from, scroll), Outcome::DragStarted);
+        gestures.move({(from.x + to.x) / 2, (from.y + to.y) / 2});
+        gestures.move(to);
+        return gestures.release(to, scroll);
+    }
+    const Exit& exit(int room, int d) const { return world.rooms[static_cast<std::size_t>(room)].exits[static_cast<std::size_t>(d)]; }
+
+    World world;
+    ScriptedHost host;
+    MapGestures gestures;
+};
+
+TEST_F(MapGesturesTest, DragFromEastToWestLinksBothWaysAndOpensTheNewExit)
+{
+    EXPECT_EQ(drag(eastOf00, westOf10), Outcome::RoomsLinked);
+    EXPECT_EQ(exit(0, 1).target, "B");
+    EXPECT_EQ(exit(0, 1).placement, 3);
+    EXPECT_EQ(exit(1, 3).target, "A");
+    EXPECT_EQ(exit(1, 3).placement, 1);
+    ASSERT_EQ(host.opened.size(), 1u);
+    EXPECT_EQ(host.opened[0].title, "Editing an Existing Room - A");
+    EXPECT_EQ(host.opened[0].startDirection, 1);
+    EXPECT_EQ(host.opened[0].room.exits[1].target, "B");
+    EXPECT_TRUE(host.modified);
+    EXPECT_FALSE(gestures.dragging());
+    EXPECT_EQ(gestures.currentRoom(), 1);
+}
+
+TEST_F(MapGesturesTest, CancelledLinkRestoresBothExitsExactly)
+{
+    Exit& before = setExit(world.rooms[1], 3, "Elsewhere", 2, 3);
+    before.keywords = "gate";
+    world.rooms[0].exits[1].keywords = "left over";
+    const Exit aBefore = exit(0, 1), bBefore = exit(1, 3);
+    host.confirm = false;
+    host.edit = [](Room& r) { r.name = "typed but cancelled"; };
+
+    EXPECT_EQ(drag(eastOf00, westOf10), Outcome::LinkCancelled);
+    EXPECT_EQ(exit(0, 1), aBefore);
+    EXPECT_EQ(exit(1, 3), bBefore);
+    EXPECT_EQ(world.rooms[0].name, "");
+    EXPECT_FALSE(host.modified);
+}
+
+TEST_F(MapGesturesTest, ConfirmedLinkKeepsTheEditorsChangesAndFollowsARename)
+{
+    world.shops.emplace_back();
+    world.shops[0].room = "A";
+    setExit(world.rooms[1], 0, "A", 2);
+    host.edit = [](Room& r) {
+        r.identifier = "Armoury";
+        r.exits[1].keywords = "door";
+    };
+    EXPECT_EQ(drag(eastOf00, westOf10), Outcome::RoomsLinked);
+    EXPECT_EQ(world.rooms[0].identifier, "Armoury");
+    EXPECT_EQ(exit(0, 1).keywords, "door");
+    EXPECT_EQ(exit(1, 3).target, "Armoury");
+    EXPECT_EQ(exit(1, 0).target, "Armoury");
+    EXPECT_EQ(world.shops[0].room, "Armoury");
+}
+
+struct ReleaseCase {
+    const char* name;
+    Point release;
+};
+
+class ReleaseElsewhere : public MapGesturesTest, public ::testing::WithParamInterface<ReleaseCase> {};
+
+TEST_P(ReleaseElsewhere, LinksNothing)
+{
+    const World before = world;
+    EXPECT_EQ(drag(eastOf00, GetParam().release), Outcome::Nothing);
+    EXPECT_EQ(world.rooms, before.rooms);
+    EXPECT_TRUE(host.opened.empty());
+    EXPECT_FALSE(gestures.band().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, ReleaseElsewhere,
+                         ::testing::Values(ReleaseCase{"GapBetweenAnchors", {150, 60}},
+                                           ReleaseCase{"EmptyCell", {210, 60}},
+                                           ReleaseCase{"OutsideTheCells", {10, 10}},
+                                           ReleaseCase{"SameAnchorItStartedFrom", {92, 61}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MapGesturesTest, ClickWithoutMovingLinksNothing)
+{
+    EXPECT_EQ(gestures.press(eastOf00, noScroll), Outcome::DragStarted);
+    EXPECT_EQ(gestures.release(westOf10, noScroll), Outcome::Nothing);
+    EXPECT_TRUE(exit(0, 1).target.empty());
+}
+
+TEST_F(MapGesturesTest, DragToAnotherAnchorOfTheSameRoomMakesALoop)
+{
+    EXPECT_EQ(drag(eastOf00, {60, 30}), Outcome::RoomsLinked);
+    EXPECT_EQ(exit(0, 1).target, "A");
+    EXPECT_EQ(exit(0, 1).placement, 0);
+    EXPECT_EQ(exit(0, 0).target, "A");
+    EXPECT_EQ(exit(0, 0).placement, 1);
+}
+
+TEST_F(MapGesturesTest, ScrollPositionIsAddedToClientPoints)
+{
+    // Cell (0, 0) scrolled 1000 pixels right and down lies at client (-910, -940) for its East anchor.
+    addRoom(world, "C", 11, 11); // box (1020, 1020): East anchor (1080, 1050)
+    addRoom(world, "D", 12, 11); // West anchor (1110, 1050)
+    EXPECT_EQ(drag({80, 50}, {110, 50}, {1000, 1000}), Outcome::RoomsLinked);
+    EXPECT_EQ(exit(2, 1).target, "D");
+    EXPECT_EQ(exit(3, 3).target, "C");
+}
+
+TEST_F(MapGesturesTest, BandFollowsTheMouseAndIsDrawnInverted)
+{
+    EXPECT_FALSE(gestures.move({5, 5})); // no drag, no band
+    gestures.press(eastOf00, noScroll);
+    EXPECT_FALSE(gestures.band().has_value());
+    EXPECT_TRUE(gestures.move({100, 70}));
+    EXPECT_EQ(gestures.band(), (Line{eastOf00, {100, 70}}));
+    RecordingSurface screen;
+    gestures.drawBand(screen);
+    ASSERT_EQ(screen.draws.size(), 1u);
+    EXPECT_EQ(screen.draws[0].op, RecordingSurface::Op::InvertedLine);
+    gestures.release({100, 70}, noScroll);
+    EXPECT_FALSE(gestures.band().has_value());
+}
+
+TEST_F(MapGesturesTest, PressOnALinkedAnchorEditsThatExit)
+{
+    setExit(world.rooms[1], 2, "A", 7);
+    host.edit = [](Room& r) { r.exits[2].resetState = 3; };
+    EXPECT_EQ(gestures.press({150, 90}, noScroll), Outcome::RoomEdited);
+    ASSERT_EQ(host.opened.size(), 1u);
+    EXPECT_EQ(host.opened[0].title, "Editing an Existing Room - B");
+    EXPECT_EQ(host.opened[0].startDirection, 2);
+    EXPECT_FALSE(gestures.dragging());
+    EXPECT_EQ(exit(1, 2).resetState, 3);
+
+    host.confirm = false;
+    host.edit = [](Room& r) { r.exits[2].resetState = 1; };
+    EXPECT_EQ(gestures.press({150, 90}, noScroll), Outcome::EditCancelled);
+    EXPECT_EQ(exit(1, 2).resetState, 3);
+}
+
+TEST_F(MapGesturesTest, PressBetweenAnchorsOrOnAnEmptyCellDoesNothing)
+{
+    EXPECT_EQ(gestures.press({60, 60}, noScroll), Outcome::Nothing);
+    EXPECT_EQ(gestures.press({240, 60}, noScroll), Outcome::Nothing);
+    EXPECT_EQ(gestures.press({5, 5}, noScroll), Outcome::Nothing);
+    EXPECT_TRUE(host.opened.empty());
+}
+
+TEST_F(MapGesturesTest, DoubleClickOnAnEmptyCellCreatesARoomFromTheTemplate)
+{
+    host.templateRoom.name = "Template name";
+    host.templateRoom.terrain = "Forest";
+    host.templateRoom.column = 40;
+    host.edit = [](Room& r) { r.identifier = "New"; };
+    EXPECT_EQ(gestures.doubleClick({300, 120}, noScroll), Outcome::RoomCreated); // cell (3, 1)
+    ASSERT_EQ(world.rooms.size(), 3u);
+    const Room& made = world.rooms[2];
+    EXPECT_EQ(made.identifier, "New");
+    EXPECT_EQ(made.name, "Template name");
+    EXPECT_EQ(made.terrain, "Forest");
+    EXPECT_EQ(made.column, 3);
+    EXPECT_EQ(made.row, 1);
+    EXPECT_EQ(host.opened[0].title, "Creating a New Room");
+    EXPECT_EQ(host.opened[0].startDirection, -1);
+    EXPECT_TRUE(host.modified);
+
+    host.confirm = false;
+    EXPECT_EQ(gestures.doubleClick({300, 300}, noScroll), Outcome::CreateCancelled);
+    EXPECT_EQ(world.rooms.size(), 3u);
+    EXPECT_EQ(gestures.doubleClick({10, 300}, noScroll), Outcome::Nothing);
+}
+
+TEST_F(MapGesturesTest, DoubleClickOnACrowdedCellEditsItsFirstRoom)
+{
+    addRoom(world, "A2", 0, 0);
+    host.edit = [](Room& r) { r.name = "edited"; };
+    EXPECT_EQ(gestures.doubleClick({90, 60}, noScroll), Outcome::RoomEdited); // the anchor does not matter
+    EXPECT_EQ(host.opened[0].startDirection, -1);
+    EXPECT_EQ(world.rooms[0].name, "edited");
+    EXPECT_EQ(world.rooms[2].name, "");
+    EXPECT_EQ(gestures.currentRoom(), 0);
+}
+
+TEST_F(MapGesturesTest, RenameInTheEditorFollowsEveryReference)
+{
+    setExit(world.rooms[1], 3, "A", 1);
+    world.rooms[1].moveTo = "A";
+    world.shops.emplace_back();
+    world.shops[0].room = "A";
+    host.edit = [](Room& r) { r.identifier = "Hall"; };
+    ASSERT_TRUE(gestures.contextMenu({60, 60}, noScroll));
+    EXPECT_EQ(gestures.editCurrentRoom(), Outcome::RoomEdited);
+    EXPECT_EQ(world.rooms[0].identifier, "Hall");
+    EXPECT_EQ(exit(1, 3).target, "Hall");
+    EXPECT_EQ(world.rooms[1].moveTo, "Hall");
+    EXPECT_EQ(world.shops[0].room, "Hall");
+}
+
+TEST_F(MapGesturesTest, NamingARoomThatHadNoIdentifierLeavesUnusedReferencesAlone)
+{
+    world.rooms[0].identifier.clear();
+    world.rooms[1].exits[5].keywords = "trapdoor"; // an exit without a target
+    world.shops.emplace_back();                    // a shop without a room
+    host.edit = [](Room& r) { r.identifier = "Named"; };
+    ASSERT_TRUE(gestures.contextMenu({60, 60}, noScroll));
+    EXPECT_EQ(gestures.editCurrentRoom(), Outcome::RoomEdited);
+    EXPECT_EQ(exit(1, 5).target, "");
+    EXPECT_EQ(exit(1, 5).keywords, "trapdoor");
+    EXPECT_EQ(world.rooms[1].moveTo, "");
+    EXPECT_EQ(world.shops[0].room, "");
+}
+
+TEST_F(MapGesturesTest, ContextMenuOnlyOverARoom)
+{
+    EXPECT_FALSE(gestures.contextMenu({240, 60}, noScroll));
+    EXPECT_FALSE(gestures.contextMenu({1, 1}, noScroll));
+    EXPECT_EQ(gestures.currentRoom(), -1);
+    EXPECT_EQ(gestures.editCurrentRoom(), Outcome::Nothing);
+    EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::Nothing);
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_TRUE(gestures.contextMenu({150, 60}, noScroll));
+    EXPECT_EQ(gestures.currentRoom(), 1);
+}
+
+TEST_F(MapGesturesTest, DeleteAfterTheQuestionClearsExitsIntoTheRoom)
+{
+    addRoom(world, "C", 2, 0);
+    setExit(world.rooms[0], 1, "B", 3).keywords = "door";
+    setExit(world.rooms[2], 3, "B", 1);
+    world.rooms[2].moveTo = "B";
+    ASSERT_TRUE(gestures.contextMenu({150, 60}, noScroll));
+
+    host.yes = false;
+    EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::Nothing);
+    EXPECT_EQ(world.rooms.size(), 3u);
+    EXPECT_EQ(gestures.currentRoom(), 1);
+
+    host.yes = true;
+    EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::RoomDeleted);
+    EXPECT_EQ(host.questions, (std::vector<std::string>(2, "Are you sure you want to delete this room?")));
+    ASSERT_EQ(world.rooms.size(), 2u);
+    EXPECT_EQ(world.rooms[1].identifier, "C"); // later rooms move down
+    EXPECT_EQ(exit(0, 1), Exit{});             // cleared whole, keywords too
+    EXPECT_EQ(exit(1, 3), Exit{});
+    EXPECT_EQ(world.rooms[1].moveTo, "");
+    EXPECT_EQ(gestures.currentRoom(), -1);
+    EXPECT_TRUE(host.modified);
+}
+
+TEST_F(MapGesturesTest, DeletingARoomWithoutIdentifierKeepsOtherRoomsUnusedExits)
+{
+    world.rooms[1].identifier.clear();
+    world.rooms[0].exits[4].keywords = "hatch";
+    ASSERT_TRUE(gestures.contextMenu({150, 60}, noScroll));
+    EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::RoomDeleted);
+    EXPECT_EQ(world.rooms.size(), 1u);
+    EXPECT_EQ(exit(0, 4).keywords, "hatch");
+}
+
+TEST_F(MapGesturesTest, AnotherWorldForgetsTheDragAndTheCurrentRoom)
+{
+    gestures.contextMenu({150, 60}, noScroll);
+    gestures.press(eastOf00, noScroll);
+    gestures.move({100, 100});
+    World other;
+    gestures.setWorld(&other);
+    EXPECT_EQ(gestures.currentRoom(), -1);
+    EXPECT_FALSE(gestures.dragging());
+    EXPECT_EQ(gestures.release(westOf10, noScroll), Outcome::Nothing);
+    EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::Nothing);
+    gestures.setWorld(nullptr);
+    EXPECT_EQ(gestures.doubleClick({60, 60}, noScroll), Outcome::Nothing);
+}
+
+} // namespace
+} // namespace tarnholt

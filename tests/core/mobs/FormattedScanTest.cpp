@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "mobs/FormattedScan.h"
+
+namespace tarnholt {
+namespace {
+
+struct ScanCase {
+    const char* text;
+    const char* format;
+    int stored;    // values converted
+    int32_t value; // the target afterwards (it starts at 777)
+};
+
+class OneNumberScan : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(OneNumberScan, ConvertsLikeFormattedInput)
+{
+    const auto& c = GetParam();
+    int32_t value = 777;
+    EXPECT_EQ(scanFormatted(c.text, c.format, {&value}), c.stored) << c.text;
+    EXPECT_EQ(value, c.value) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, OneNumberScan,
+    ::testing::Values(
+        // %i takes the base from the prefix; %d is always decimal
+        ScanCase{"010", "%i", 1, 8}, ScanCase{"0x10", "%i", 1, 16}, ScanCase{"0XfF", "%i", 1, 255},
+        ScanCase{"-010", "%i", 1, -8}, ScanCase{" \t+7", "%i", 1, 7}, ScanCase{"08", "%i", 1, 0},
+        ScanCase{"0xg", "%i", 1, 0}, ScanCase{"010", "%d", 1, 10}, ScanCase{"0x10", "%d", 1, 0},
+        // nothing to convert: the target keeps its value
+        ScanCase{"", "%i", 0, 777}, ScanCase{"abc", "%i", 0, 777}, ScanCase{"-", "%d", 0, 777},
+        ScanCase{"+ 5", "%d", 0, 777},
+        // the 32-bit limits convert; beyond them the conversion fails instead of wrapping
+        ScanCase{"2147483647", "%i", 1, INT32_MAX}, ScanCase{"-2147483648", "%d", 1, INT32_MIN},
+        ScanCase{"2147483648", "%d", 0, 777}, ScanCase{"-2147483649", "%i", 0, 777},
+        ScanCase{"0xffffffff", "%i", 0, 777}, ScanCase{"037777777777", "%i", 0, 777},
+        ScanCase{"99999999999999999999999999999999999999", "%d", 0, 777}));
+
+TEST(FormattedScan, LiteralsAndWordsBetweenValues)
+{
+    int32_t v[6] = {-9, -9, -9, -9, -9, -9};
+    EXPECT_EQ(scanFormatted("2d8+-4 1d6+0", "%id%i+%i %id%i+%i", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]}), 6);
+    EXPECT_EQ(v[2], -4);
+    v[2] = -9;
+    EXPECT_EQ(scanFormatted("2d8-4 1d6+0", "%id%i+%i %id%i+%i", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]}), 2);
+    EXPECT_EQ(v[2], -9);
+
+    std::string action = "old", affect = "old";
+    int32_t alignment = 5;
+    EXPECT_EQ(scanFormatted("  BF\t ", "%s %s %d", {&action, &affect, &alignment}), 1);
+    EXPECT_EQ(action + affect, "BFold");
+    EXPECT_EQ(scanFormatted("ab cd ef", "%s %s %d", {&action, &affect, &alignment}), 2);
+    EXPECT_EQ(alignment, 5);
+}
+
+} // namespace
+} // namespace tarnholt

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "rooms/Room.h"
+#include "world/World.h"
+
+using namespace tarnholt;
+
+namespace {
+
+LoadAction loadAction(int32_t task, const std::string& mob, const std::string& item, const std::string& container)
+{
+    LoadAction action;
+    action.task = task;
+    action.mob = mob;
+    action.item = item;
+    action.container = container;
+    return action;
+}
+
+// A room that refers to "hall" every way a room can, with a door keyed by "brass key".
+Room referringRoom()
+{
+    Room room;
+    room.identifier = "yard";
+    room.exits[0] = Exit{"hall", "door", "A door.", "brass key", 1, 0, 3, 0, 2};
+    room.exits[1].target = "garden";
+    room.exits[2].target = "Hall";
+    room.moving = 1;
+    room.moveTo = "hall";
+    room.loads = {loadAction(0, "guard", "", ""), loadAction(4, "", "brass key", "brass key")};
+    return room;
+}
+
+} // namespace
+
+TEST(RoomRenames, DeletingARoomClearsItsExitsAndMoveTargetButNotLoads)
+{
+    Room room = referringRoom();
+    room.RenameRoomRef("hall", "");
+    EXPECT_EQ(room.exits[0], Exit());
+    EXPECT_EQ(room.exits[1].target, "garden");
+    EXPECT_EQ(room.exits[2].target, "Hall"); // case differs: another room
+    EXPECT_EQ(room.moveTo, "");
+    EXPECT_EQ(room.loads, referringRoom().loads);
+}
+
+TEST(RoomRenames, RenamedRoomKeepsTheDoor)
+{
+    Room room = referringRoom();
+    room.RenameRoomRef("hall", "great hall");
+    Exit expected = referringRoom().exits[0];
+    expected.target = "great hall";
+    EXPECT_EQ(room.exits[0], expected);
+    EXPECT_EQ(room.moveTo, "great hall");
+    EXPECT_EQ(room.exits[2].target, "Hall");
+
+    room.RenameRoomRef("yard", "courtyard");
+    EXPECT_EQ(room.identifier, "courtyard");
+}
+
+TEST(RoomRenames, ItemAndMobRenamesReachKeysAndLoadsButNotContainers)
+{
+    Room room = referringRoom();
+    room.RenameItemRef("brass key", "iron key");
+    room.RenameItemRef("Iron Key", "x");
+    room.RenameMobRef("guard", "captain");
+    room.RenameMobRef("hall", "x");
+    EXPECT_EQ(room.exits[0].key, "iron key");
+    EXPECT_EQ(room.exits[0].target, "hall");
+    EXPECT_EQ(room.loads[0].mob, "captain");
+    EXPECT_EQ(room.loads[1].item, "iron key");
+    EXPECT_EQ(room.loads[1].container, "brass key");
+}
+
+TEST(RoomCopies, TemplatesCarryContentButNeverPlaceIdentityOrExits)
+{
+    Room templ = referringRoom();
+    templ.column = templ.row = templ.vnum = 5;
+    templ.name = "Template";
+    templ.flags = {"Dark"};
+    templ.specProcs = {"ROOM_STICKY"};
+    templ.extraDescriptions.set("sign", "It reads: keep out.");
+
+    Room room;
+    room.column = 7;
+    room.vnum = 3001;
+    room.identifier = "kitchen";
+    room.exits[3].target = "pantry";
+
+    Room expected = templ;
+    expected.column = -1;
+    expected.row = -1;
+    expected.vnum = -1;
+    expected.identifier.clear();
+    expected.exits = room.exits;
+    Room fresh = room;
+    fresh.copyAsNew(templ);
+    EXPECT_EQ(fresh, expected);
+
+    expected.column = 7;
+    expected.vnum = 3001;
+    expected.identifier = "kitchen";
+    room.copyContent(templ);
+    EXPECT_EQ(room, expected);
+}
+
+TEST(RoomCopies, ResetKeepsExitsLoadsAndExtraDescriptions)
+{
+    Room room = referringRoom();
+    room.extraDescriptions.set("sign", "Old.");
+    room.terrain = "City";
+    room.moveSpeed = 4;
+    room.reset();
+    Room expected;
+    expected.exits = referringRoom().exits;
+    expected.loads = referringRoom().loads;
+    expected.extraDescriptions.set("sign", "Old.");
+    EXPECT_EQ(room, expected);
+}
+
+struct PlacementRow {
+    int column, row, targetColumn, targetRow;
+    int32_t placement;
+};
+
+class ExitPlacement : public ::testing::TestWithParam<PlacementRow> {};
+
+TEST_P(ExitPlacement, FacesTheRoom)
+{
+    const PlacementRow& p = GetParam();
+    EXPECT_EQ(Exit::placementFor(p.column, p.row, p.targetColumn, p.targetRow), p.placement);
+
+    World world;
+    world.rooms.resize(1);
+    world.rooms[0].identifier = "target";
+    world.rooms[0].column = p.targetColumn;
+    world.rooms[0].row = p.targetRow;
+    EXPECT_EQ(Exit::placementFor(world, p.column, p.row, "target"), p.placement);
+    EXPECT_EQ(Exit::placementFor(world, p.column, p.row, "Target"), 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ExitPlacement,
+    ::testing::Values(PlacementRow{5, 5, 5, 6, 0}, PlacementRow{5, 5, 2, 5, 1}, PlacementRow{5, 5, 5, 1, 2},
+                      PlacementRow{5, 5, 5, 5, 2}, PlacementRow{5, 5, 9, 5, 3}, PlacementRow{5, 5, 4, 6, 6},
+                      PlacementRow{5, 5, 4, 4, 7}, PlacementRow{5, 5, 6, 4, 8}, PlacementRow{5, 5, 6, 6, 9}));
+
+TEST(Directions, NamesFollowTheExitIndexes)
+{
+    const char* names[] = {"North", "East", "South", "West", "Down",
+                           "Up", "Northeast", "Southeast", "Southwest", "Northwest"};
+    for (int d = 0; d < kDirectionCount; ++d) {
+        EXPECT_EQ(directionName(d), names[d]);
+        EXPECT_EQ(directionNumber(names[d]), d);
+    }
+    EXPECT_EQ(directionName(10), "");
+    EXPECT_EQ(directionName(-1), "");
+    EXPECT_EQ(directionNumber("north"), -1);
+}
