@@ -61,6 +61,28 @@ bool askContinue(Questions& questions, std::string_view format, int number, cons
     return questions.askYesNo(text);
 }
 
+bool readTildeText(LineReader& in, std::string& text)
+{
+    std::string line;
+    bool first = true;
+    for (;;) {
+        if (!in.readLine(line))
+            return false;
+        line = trimRight(line);
+        bool last = !line.empty() && line.back() == '~';
+        if (last)
+            line.pop_back();
+        if (!last || !line.empty() || first) {
+            if (!first)
+                text += "\n";
+            text += line;
+        }
+        first = false;
+        if (last)
+            return true;
+    }
+}
+
 std::string trimRight(std::string_view text)
 {
     std::size_t end = text.size();

@@ -29,6 +29,12 @@ std::string normalizeText(std::string_view text);
 /// True for Yes.
 bool askContinue(Questions& questions, std::string_view format, int number, const std::string& line);
 
+/// Reads a tilde-ended text: lines, each without its trailing white space, up to and including the
+/// first one that ends with "~", joined with "\n" without that "~" (a "~" alone on the last line adds
+/// no line). Files of other tools end texts on the last text line ("...here.~") as well as on a line
+/// of their own. False when the data ends first.
+bool readTildeText(LineReader& in, std::string& text);
+
 /// `text` without its trailing white space (blanks, tabs, CR, LF, VT, FF).
 std::string trimRight(std::string_view text);
 /// `text` with every "~" removed.

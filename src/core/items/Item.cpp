@@ -254,32 +254,16 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
     shortDescription = removeTildes(line);
     identifier = "#" + std::to_string(vnum) + " " + shortDescription;
 
-    // The long description runs to a line holding only "~"; a foreign file's action description
-    // before that line is joined into it.
-    std::string text;
-    bool first = true;
-    for (;;) {
-        if (!in.readLine(line))
-            return {};
-        line = trimRight(line);
-        if (line == "~") {
-            // An empty long description is written as a lone "~" line, and the empty action
-            // description after it is one more: take both, or that second "~" would be read as
-            // the type line.
-            if (first) {
-                LineReader peek = in;
-                std::string next;
-                if (peek.readLine(next) && trimRight(next) == "~")
-                    in = peek;
-            }
-            break;
-        }
-        if (!first)
-            text += "\n";
-        text += line;
-        first = false;
-    }
-    longDescription = removeTildes(text);
+    // The long description and the action description are each a text ended by the first line
+    // that ends with "~" (a lone "~" adds nothing). A non-empty action description, which only
+    // foreign files have, is joined into the long description.
+    std::string longText;
+    std::string actionText;
+    if (!readTildeText(in, longText) || !readTildeText(in, actionText))
+        return {};
+    if (!actionText.empty())
+        longText += "\n" + actionText;
+    longDescription = removeTildes(longText);
 
     if (!in.readLine(line))
         return {};

@@ -1,6 +1,5 @@
 #include "items/ItemTypes.h"
 
-#include <functional>
 
 #include "items/ItemValues.h"
 

@@ -15,7 +15,7 @@ constexpr const char* kMissingValues = "Missing values for %d on this line: %s C
 
 // Reads the lines of a "~"-terminated text, each without trailing white space, and joins them
 // with "\n". False when the data ends before the "~" line.
-bool readTildeText(LineReader& in, std::string& text)
+bool readTildeLines(LineReader& in, std::string& text)
 {
     std::string joined;
     std::string line;
@@ -199,9 +199,9 @@ std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::str
     shortDescription = removeTildes(line);
     identifier = '#' + std::to_string(vnum) + ' ' + shortDescription;
 
-    if (!readTildeText(in, longDescription))
+    if (!readTildeLines(in, longDescription))
         return {};
-    if (!readTildeText(in, description))
+    if (!readTildeLines(in, description))
         return {};
 
     // A line with fewer values than needed asks whether to go on with what was read.

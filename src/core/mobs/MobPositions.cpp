@@ -4,9 +4,10 @@ namespace tarnholt {
 
 int32_t mobPositionAreaNumber(int32_t index)
 {
+    // An index outside the table (a damaged document) writes 0, as the reader's table has no entry for it.
     static constexpr int32_t kNumbers[] = {8, 6, 5, 4};
     if (index < 0 || index > 3)
-        index = 0;
+        return 0;
     return kNumbers[index];
 }
 

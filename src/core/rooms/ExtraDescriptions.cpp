@@ -82,18 +82,8 @@ bool ExtraDescriptions::ReadAreaText(LineReader& in)
     // as they were.
     std::string keywords = removeTildes(line);
     std::string description;
-    bool first = true;
-    for (;;) {
-        if (!in.readLine(line))
-            return false;
-        line = trimRight(line);
-        if (line == "~")
-            break;
-        if (!first)
-            description += '\n';
-        description += line;
-        first = false;
-    }
+    if (!readTildeText(in, description))
+        return false;
     keywordList.push_back(std::move(keywords));
     descriptionList.push_back(removeTildes(description));
     return true;

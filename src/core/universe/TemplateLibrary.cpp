@@ -80,12 +80,25 @@ void storeShelf(Archive& ar, const TemplateShelf<Record>& shelf)
 
 bool TemplateLibrary::load(Questions& questions)
 {
-    std::string bytes;
-    if (readWholeFile(filePath(), bytes) != FileError::None) {
+    std::string data;
+    if (readWholeFile(filePath(), data) != FileError::None || !readFrom(data)) {
         questions.message(kLoadFailed);
         return false;
     }
+    return true;
+}
 
+bool TemplateLibrary::save(Questions& questions) const
+{
+    if (writeFileAtomically(filePath(), bytes()) != FileError::None) {
+        questions.message(kSaveFailed);
+        return false;
+    }
+    return true;
+}
+
+bool TemplateLibrary::readFrom(std::string_view data)
+{
     // Read into fresh shelves and take them only when the whole library was read.
     TemplateShelf<Item> items(items_.blankName());
     TemplateShelf<Mob> mobs(mobs_.blankName());
@@ -102,13 +115,12 @@ bool TemplateLibrary::load(Questions& questions)
         }
     };
     try {
-        Archive ar(bytes);
+        Archive ar(data);
         ar.readInt(); // the version: every library so far has the same layout
         readShelf(ar, items);
         readShelf(ar, mobs);
         readShelf(ar, rooms);
     } catch (const std::exception&) {
-        questions.message(kLoadFailed);
         return false;
     }
 
@@ -121,18 +133,14 @@ bool TemplateLibrary::load(Questions& questions)
     return true;
 }
 
-bool TemplateLibrary::save(Questions& questions) const
+std::string TemplateLibrary::bytes() const
 {
     Archive ar;
     ar.writeInt(kFileVersion);
     storeShelf(ar, items_);
     storeShelf(ar, mobs_);
     storeShelf(ar, rooms_);
-    if (writeFileAtomically(filePath(), ar.data()) != FileError::None) {
-        questions.message(kSaveFailed);
-        return false;
-    }
-    return true;
+    return ar.takeData();
 }
 
 } // namespace tarnholt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "items/Item.h"
 #include "mobs/Mob.h"
@@ -39,6 +40,12 @@ public:
     bool load(Questions& questions);
     /// Writes the templates to the file (aside first, then renamed over it); says so on failure.
     bool save(Questions& questions) const;
+
+    /// Replaces the templates with those of a template file's bytes; false, with the library left
+    /// as it was, when the bytes are not a template library.
+    bool readFrom(std::string_view bytes);
+    /// The bytes of the template file.
+    std::string bytes() const;
 
 private:
     std::string directory_;

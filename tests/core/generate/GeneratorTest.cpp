@@ -7,6 +7,8 @@
 #include "TempFolder.h"
 #include "app/Questions.h"
 #include "generate/Generator.h"
+#include "items/ItemTypes.h"
+#include "items/ItemValues.h"
 #include "map/Importer.h"
 #include "universe/Universe.h"
 #include "world/World.h"
@@ -184,7 +186,10 @@ INSTANTIATE_TEST_SUITE_P(
                       VnumCase{"HashIdentifierTakesItsNumber", 100, {"#4512 the axe", "b"}, {7, 0}, {4512, 100}},
                       // Only "#" records: no start number is needed.
                       VnumCase{"HashOnlyNeedsNoStart", 0, {"#300", "#301 x"}, {0, -1}, {300, 301}},
-                      VnumCase{"SameVnumTwice", 50, {"a", "b", "c"}, {50, 50, 0}, {50, 50, 51}}),
+                      VnumCase{"SameVnumTwice", 50, {"a", "b", "c"}, {50, 50, 0}, {50, 50, 51}},
+                      // With a negative start, 0 and -1 lie in the range but take no number of their own,
+                      // so every unnumbered record still finds a free one.
+                      VnumCase{"NegativeStart", -2, {"a", "b", "c"}, {0, 0, -1}, {-2, -1, 0}}),
     [](const ::testing::TestParamInfo<VnumCase>& info) { return std::string(info.param.name); });
 
 TEST(Generator, SecondRunChangesNoVnum)
@@ -204,12 +209,14 @@ TEST(Generator, SecondRunChangesNoVnum)
 
 // --- Files ------------------------------------------------------------------------------------
 
-TEST(Generator, EmptyZoneWritesEndMarkersAndFiveLineZoneFile)
+TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
 {
     World world = savedZone();
-    world.maxRoomVnum = 1299;
     world.repopTime = 30;
     world.repopMode = 0;
+    world.rooms.push_back(roomNamed("hall"));
+    world.rooms.push_back(roomNamed("yard"));
+    world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
     TempFolder folder;
     Outcome run;
     generateInto(world, folder.path(), run);
@@ -218,25 +225,10 @@ TEST(Generator, EmptyZoneWritesEndMarkersAndFiveLineZoneFile)
     EXPECT_TRUE(run.questions.messages.empty());
     EXPECT_EQ(folder.read("12.obj"), "#99999\r\n$~\r\n");
     EXPECT_EQ(folder.read("12.mob"), "#99999\r\n$~\r\n");
-    EXPECT_EQ(folder.read("12.wld"), "#99999\r\n$~\r\n");
     EXPECT_EQ(folder.read("12.zon"), "#12\r\nKeep~\r\n1299 30 0 0\r\nS\r\n$~\r\n");
     EXPECT_EQ(run.result.files, (std::vector<std::string>{folder.file("12.obj"), folder.file("12.mob"),
                                                            folder.file("12.wld"), folder.file("12.zon")}));
     EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"12.mob", "12.obj", "12.wld", "12.zon"}));
-}
-
-TEST(Generator, ZoneOfRoomsWithoutResetsOrLoadsHasFiveLines)
-{
-    World world = savedZone();
-    world.zoneName = "Two\nlines"; // a line feed inside a one-line text reaches the disk as CR LF too
-    world.rooms.push_back(roomNamed("hall"));
-    world.rooms.push_back(roomNamed("yard"));
-    world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
-    TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
-    ASSERT_TRUE(run.result.written);
-    EXPECT_EQ(folder.read("12.zon"), "#12\r\nTwo\r\nlines~\r\n1299 15 1 0\r\nS\r\n$~\r\n");
 }
 
 TEST(Generator, WorldAndZoneFilesOfTwoRooms)
@@ -245,7 +237,7 @@ TEST(Generator, WorldAndZoneFilesOfTwoRooms)
     world.mobs.push_back(mobNamed("guard"));
     world.items.push_back(itemNamed("sword"));
     Room hall = roomNamed("hall");
-    hall.name = "Hall";
+    hall.name = "Great\nHall"; // a line feed inside a one-line text reaches the disk as CR LF too
     hall.description = "A hall.";
     hall.exits[0].target = "yard";
     hall.exits[0].resetState = 3;
@@ -271,7 +263,7 @@ TEST(Generator, WorldAndZoneFilesOfTwoRooms)
     ASSERT_TRUE(run.result.written);
     EXPECT_TRUE(run.result.warnings.empty());
     EXPECT_EQ(folder.read("12.wld"),
-              "#1200\r\nHall~\r\nA hall.\r\n~\r\n12  0 0\r\n"
+              "#1200\r\nGreat\r\nHall~\r\nA hall.\r\n~\r\n12  0 0\r\n"
               "D0\r\n\r\n~\r\n~\r\n0 -1 1201\r\nS\r\n"
               "#1201\r\nYard~\r\nA yard.\r\n~\r\n12  0 0\r\nS\r\n"
               "#99999\r\n$~\r\n");
@@ -441,6 +433,60 @@ TEST(Generator, GeneratedMobsImportBackToTheSameBlocks)
     ASSERT_TRUE(again.result.written) << again.result.message;
     EXPECT_FALSE(again.result.vnumsChanged);
     EXPECT_EQ(second.read("12.mob"), first.read("12.mob"));
+}
+
+TEST(Generator, GeneratedItemsImportBackToTheSameBlocks)
+{
+    World world = savedZone();
+    Item lamp = itemNamed("lamp");
+    lamp.aliases = "lamp brass";
+    lamp.shortDescription = "a brass lamp";
+    lamp.longDescription = "A brass lamp lies here.";
+    lamp.description = "It is dented.\r\nStill, it shines.";
+    lamp.itemType = "Light";
+    lamp.valueRecord = createItemValues("Light");
+    auto* light = dynamic_cast<LightValues*>(lamp.valueRecord.get());
+    ASSERT_NE(light, nullptr);
+    light->duration = LightValues::Hours;
+    light->lightHours = 24;
+    lamp.extraFlags = {"Glowing", "Magical"};
+    lamp.classRestrictions = {"Mage", "Cleric"};
+    lamp.wearFlags = {"Takeable", "Holdable"};
+    lamp.abilityNames = {"Strength", "Hit Roll"};
+    lamp.abilityModifiers = {2, -1};
+    lamp.itemSpells = {"Identify"};
+    lamp.weight = 3;
+    lamp.value = 40;
+    lamp.rent = 10;
+    lamp.extraDescriptions.set("dent", "A deep dent.");
+    lamp.specProcs = {"ITEM_PERCT_DAMAGE 50 0 1"};
+    world.items.push_back(lamp);
+    Item note = itemNamed("note");
+    note.aliases = "note";
+    note.shortDescription = "a note";
+    world.items.push_back(note);
+
+    TempFolder first;
+    Outcome run;
+    generateInto(world, first.path(), run);
+    ASSERT_TRUE(run.result.written);
+    ASSERT_TRUE(run.result.warnings.empty());
+
+    World imported = savedZone();
+    Universe universe;
+    ScriptedQuestions questions(false);
+    const ImportResult result = importAreaFile(first.file("12.obj"), imported, universe, questions, ImportKind::Items);
+    EXPECT_EQ(result.appended, 2);
+    EXPECT_TRUE(questions.questions.empty());
+    ASSERT_EQ(imported.items.size(), 2u);
+    EXPECT_EQ(imported.items[0].identifier, "#1220 a brass lamp");
+
+    imported.startItemVnum = 0;
+    TempFolder second;
+    Outcome again;
+    generateInto(imported, second.path(), again);
+    ASSERT_TRUE(again.result.written) << again.result.message;
+    EXPECT_EQ(second.read("12.obj"), first.read("12.obj"));
 }
 
 } // namespace

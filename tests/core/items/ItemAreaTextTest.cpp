@@ -176,6 +176,34 @@ TEST(ItemRead, AFullBlockWithCrLf)
     EXPECT_EQ(item.specProcs, Names{"  ITEM_MODIFY_DAMAGE 10 0 1  "});
 }
 
+// The long and the action description each end with a line ending in "~"; the action
+// description, when there is one, is joined into the long description.
+TEST(ItemRead, LongAndActionDescriptions)
+{
+    struct Row {
+        std::string texts;
+        std::string longDescription;
+    };
+    const Row rows[] = {
+        {"A dagger is here.~\npierce~\n", "A dagger is here.\npierce"},
+        {"~\n~\n", ""},
+        {"Long.~\nline a\nline b\n~\n", "Long.\nline a\nline b"},
+        {"First\n\nthird~\n~\n", "First\n\nthird"},
+        {"Tilde~~ \n~\n", "Tilde"},
+    };
+    for (const Row& row : rows) {
+        ScriptedQuestions questions(false);
+        Item item;
+        EXPECT_EQ(readBlock(item, "#9\ndagger~\na dagger~\n" + row.texts + "5 0 A\n0 1 4 11 0\n1 10 3\n#10\n",
+                            questions),
+                  "#10")
+            << row.texts;
+        EXPECT_EQ(item.longDescription, row.longDescription);
+        EXPECT_EQ(item.itemType, "Weapon");
+        EXPECT_TRUE(questions.questions.empty());
+    }
+}
+
 TEST(ItemRead, DescriptionComesFromTheFirstEntryStartingWithTheAliases)
 {
     const std::string blocks = "E\nhilt~\nA hilt.\n~\nE\nsword long~\nFirst.\n~\nE\nsword~\nSecond.\n~\n";
@@ -373,6 +401,15 @@ TEST(ItemRealData, EveryBlockOfTheObjectFilesReads)
             ++blocks;
         }
         EXPECT_GT(blocks, 0) << entry.path();
+        // In the CircleMUD files every header starts a block that reads to its end. (The Diku file's
+        // extra descriptions end with "~" on their last text line, which ends no entry.)
+        if (entry.path().parent_path().filename() == "circlemud31") {
+            int headers = 0;
+            LineReader count(data);
+            while (count.readLine(line))
+                headers += line.size() > 1 && line[0] == '#' && line != "#99999" ? 1 : 0;
+            EXPECT_EQ(blocks, headers) << entry.path();
+        }
         RecordProperty(entry.path().filename().string(), blocks);
     }
     EXPECT_GT(files, 0);

@@ -24,6 +24,7 @@ World randomWorld(unsigned seed, int rooms, int columnBase = 0, const std::strin
     World world;
     for (int i = 0; i < rooms; ++i)
         addRoom(world, prefix + std::to_string(i), columnBase + pick(-2, 30), pick(-2, 30));
+    const World::IndexScope lookups(world); // only exits change below
     for (int i = 0; i < rooms; ++i) {
         Room& room = world.rooms[static_cast<std::size_t>(i)];
         for (int d = 0; d < 10; ++d) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "mobs/FormattedScan.h"
 
 namespace tarnholt {
@@ -39,23 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"2147483648", "%d", 0, 777}, ScanCase{"-2147483649", "%i", 0, 777},
         ScanCase{"0xffffffff", "%i", 0, 777}, ScanCase{"037777777777", "%i", 0, 777},
         ScanCase{"99999999999999999999999999999999999999", "%d", 0, 777}));
-
-TEST(FormattedScan, LiteralsAndWordsBetweenValues)
-{
-    int32_t v[6] = {-9, -9, -9, -9, -9, -9};
-    EXPECT_EQ(scanFormatted("2d8+-4 1d6+0", "%id%i+%i %id%i+%i", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]}), 6);
-    EXPECT_EQ(v[2], -4);
-    v[2] = -9;
-    EXPECT_EQ(scanFormatted("2d8-4 1d6+0", "%id%i+%i %id%i+%i", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]}), 2);
-    EXPECT_EQ(v[2], -9);
-
-    std::string action = "old", affect = "old";
-    int32_t alignment = 5;
-    EXPECT_EQ(scanFormatted("  BF\t ", "%s %s %d", {&action, &affect, &alignment}), 1);
-    EXPECT_EQ(action + affect, "BFold");
-    EXPECT_EQ(scanFormatted("ab cd ef", "%s %s %d", {&action, &affect, &alignment}), 2);
-    EXPECT_EQ(alignment, 5);
-}
 
 } // namespace
 } // namespace tarnholt

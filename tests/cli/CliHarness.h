@@ -1,0 +1,118 @@
+#pragma once
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tarnholt::clitest {
+
+/// A fresh empty folder under the system's temporary folder, removed with its contents at the end.
+class Folder {
+public:
+    Folder()
+    {
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (;;) {
+            path_ = std::filesystem::temp_directory_path() / ("tarnholt-cli-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path_))
+                break;
+        }
+    }
+    ~Folder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+
+    std::string path() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+    std::string read(const std::string& name) const { return readFile(file(name)); }
+    void write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream out(path_ / name, std::ios::binary);
+        out << bytes;
+    }
+    /// The names of the files in the folder, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> list;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            list.push_back(entry.path().filename().string());
+        std::sort(list.begin(), list.end());
+        return list;
+    }
+
+    static std::string readFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+/// What one run of the tool gave.
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+/// Runs the built tarnholt-cli with `args`, no standard input, and collects its two output streams.
+/// A run that ends by a signal (a crash) has status 128 + the signal number.
+inline CliRun runCli(const std::vector<std::string>& args)
+{
+    Folder streams;
+    const std::string outPath = streams.file("out");
+    const std::string errPath = streams.file("err");
+
+    std::vector<std::string> words{TARNHOLT_CLI_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    CliRun run;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int in = ::open("/dev/null", O_RDONLY);
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0)
+            ::_exit(127);
+        ::dup2(in, 0);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    if (child < 0)
+        return run;
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return run;
+    }
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = Folder::readFile(outPath);
+    run.err = Folder::readFile(errPath);
+    return run;
+}
+
+} // namespace tarnholt::clitest
