@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "items[0].values.keyNumber: missing"},
         Refusal{"NotWindows1252", "\"Keep\"", "\"\xE6\xBC\xA2\"",
                 "zoneName: holds a character that Windows-1252 cannot store"},
-        Refusal{"DeepArrays", "", std::string(100000, '['), "nested deeper than a World is"},),
+        Refusal{"DeepArrays", "", std::string(100000, '['), "nested deeper than a World is"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

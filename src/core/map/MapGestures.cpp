@@ -55,8 +55,9 @@ void MapGestures::commit(int index, const Room& edited)
     const std::string oldIdentifier = room.identifier;
     room = edited;
     // Nothing can refer to an empty Identifier: renaming "" would make every unused exit, empty
-    // moving-room target and shop without a room point at this room.
-    if (edited.identifier != oldIdentifier && !oldIdentifier.empty())
+    // moving-room target and shop without a room point at this room. Renaming to "" would delete
+    // every exit into the room, which is what deleting it does, not editing it.
+    if (edited.identifier != oldIdentifier && !oldIdentifier.empty() && !edited.identifier.empty())
         world_->RenameRoomRef(oldIdentifier, edited.identifier);
     host_.worldChanged(true);
 }

@@ -31,7 +31,10 @@ CRecordFinder::CRecordFinder(const QString& title, std::vector<std::pair<int, st
     connect(buttons, &QDialogButtonBox::accepted, this, &CRecordFinder::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(find_, &QLineEdit::textChanged, this, &CRecordFinder::filter);
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) { accept(); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* row) {
+        list_->setCurrentItem(row);
+        accept();
+    });
 
     auto form = new QFormLayout;
     form->addRow(QStringLiteral("Find:"), find_);

@@ -96,6 +96,7 @@ void TestAppForms::finderNarrowsAndChooses()
     // A double click chooses the entry at once.
     CRecordFinder again(QStringLiteral("Delete a Mob"), entries, messages);
     again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
     QListWidgetItem* last = again.list()->item(3);
     QTest::mouseDClick(again.list()->viewport(), Qt::LeftButton, {}, again.list()->visualItemRect(last).center());
     QCOMPARE(again.chosenIndex(), 1201);

@@ -8,10 +8,12 @@
 
 #include "app/CMenuTree.h"
 #include "app/CommandIds.h"
+#include "editor/app/EditorTestSupport.h"
 #include "universe/TemplateLibrary.h"
 #include "world/World.h"
 
 using namespace tarnholt;
+using namespace tarnholt::test;
 
 namespace {
 

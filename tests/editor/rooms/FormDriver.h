@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "rooms/CPropertySheet.h"
+#include "rooms/CSheetPage.h"
 #include "universe/CPickList.h"
 
 namespace tarnholt::testing {

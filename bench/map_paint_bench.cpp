@@ -1,0 +1,201 @@
+// One paint of a 1600 x 1000 view at the centre of zones of growing size, against the paint of the same
+// view of an empty World. Only what reaches the view is drawn, so the ratio should stay near 1.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "map/MapIndex.h"
+#include "map/MapPainter.h"
+#include "map/Surface.h"
+#include "rooms/Room.h"
+#include "settings/DisplaySettings.h"
+#include "world/World.h"
+
+using namespace tarnholt;
+
+namespace {
+
+/// Takes every call and draws nothing; counts them so that none is optimised away.
+class NullSurface : public Surface {
+public:
+    void save() override {}
+    void restore() override {}
+    void setPen(const Pen&) override { ++calls; }
+    void setBrush(const Brush&) override { ++calls; }
+    void setTextColor(Color) override {}
+    void setTextTransparent(bool) override {}
+    void drawRectangle(const Rect&) override { ++calls; }
+    void drawEllipse(const Rect&) override { ++calls; }
+    void drawLine(Point, Point) override { ++calls; }
+    void drawText(const Rect&, const std::string& text) override { calls += text.size(); }
+    void drawInvertedLine(Point, Point) override { ++calls; }
+    std::size_t calls = 0;
+};
+
+// Side facing a room that lies in direction d of its neighbour (North faces South...).
+constexpr int facing[10] = {2, 3, 0, 1, 5, 4, 8, 9, 6, 7};
+constexpr int stepColumn[10] = {0, 1, 0, -1, 0, 0, 1, 1, -1, -1};
+constexpr int stepRow[10] = {-1, 0, 1, 0, 0, 0, -1, 1, 1, -1};
+
+std::string numbered(char prefix, std::size_t number)
+{
+    std::string text = std::to_string(number);
+    text.insert(text.begin(), prefix);
+    return text;
+}
+
+struct Zone {
+    World world;
+    MapIndex index;
+    Rect view;
+};
+
+/// A zone of `rooms` rooms on a square of cells with a few holes, each room with 2 to 4 exits to
+/// neighbouring cells, mostly two-way, some with doors, some one-way, now and then to a missing "#" room.
+std::unique_ptr<Zone> makeZone(int rooms)
+{
+    auto zone = std::make_unique<Zone>();
+    std::mt19937 random(20240601u + static_cast<unsigned>(rooms));
+    const int side = std::max(1, static_cast<int>(std::ceil(std::sqrt(rooms / 0.85))));
+    std::vector<int> cellRoom(static_cast<std::size_t>(side) * side, -1);
+    World& world = zone->world;
+    world.rooms.reserve(static_cast<std::size_t>(rooms));
+    for (int cell = 0; cell < side * side && static_cast<int>(world.rooms.size()) < rooms; ++cell) {
+        if (random() % 100 < 12 && side * side - cell > rooms - static_cast<int>(world.rooms.size()))
+            continue;
+        Room room;
+        room.column = cell % side;
+        room.row = cell / side;
+        room.identifier = numbered('R', world.rooms.size());
+        cellRoom[static_cast<std::size_t>(cell)] = static_cast<int>(world.rooms.size());
+        world.rooms.push_back(std::move(room));
+    }
+    const int planar[8] = {0, 1, 2, 3, 6, 7, 8, 9};
+    for (Room& room : world.rooms) {
+        const int wanted = 2 + static_cast<int>(random() % 3);
+        for (int tries = 0, made = 0; tries < 12 && made < wanted; ++tries) {
+            const int d = planar[random() % 8];
+            Exit& exit = room.exits[static_cast<std::size_t>(d)];
+            if (!exit.target.empty())
+                continue;
+            const int c = room.column + stepColumn[d], r = room.row + stepRow[d];
+            if (random() % 50 == 0) {
+                exit.target = numbered('#', 90000 + random() % 1000);
+                exit.placement = 9;
+                ++made;
+                continue;
+            }
+            if (c < 0 || r < 0 || c >= side || r >= side || cellRoom[static_cast<std::size_t>(r * side + c)] < 0)
+                continue;
+            Room& other = world.rooms[static_cast<std::size_t>(cellRoom[static_cast<std::size_t>(r * side + c)])];
+            exit.target = other.identifier;
+            exit.placement = facing[d];
+            exit.resetState = static_cast<int32_t>(random() % 6 == 0 ? 1 + random() % 3 : 0);
+            Exit& back = other.exits[static_cast<std::size_t>(facing[d])];
+            if (back.target.empty() && random() % 8 != 0) {
+                back.target = room.identifier;
+                back.placement = d;
+            }
+            ++made;
+        }
+    }
+    zone->index.rebuild(world);
+    // The centre of the square of cells, shown in the middle of the view.
+    const int64_t centre = MapGeometry::origin + MapGeometry::pitch * side / 2;
+    zone->view = {centre - 800, centre - 500, centre + 800, centre + 500};
+    return zone;
+}
+
+Zone& zoneOf(int rooms)
+{
+    static std::map<int, std::unique_ptr<Zone>> zones;
+    auto& zone = zones[rooms];
+    if (!zone)
+        zone = makeZone(rooms);
+    return *zone;
+}
+
+void BM_PaintView(benchmark::State& state)
+{
+    const int rooms = static_cast<int>(state.range(0));
+    Zone& zone = zoneOf(rooms);
+    // The empty World is painted at the same place as the zone it is compared with.
+    const World empty;
+    MapIndex emptyIndex;
+    emptyIndex.rebuild(empty);
+    const bool blank = state.range(1) != 0;
+    const World& world = blank ? empty : zone.world;
+    const MapIndex& index = blank ? emptyIndex : zone.index;
+
+    DisplaySettings settings;
+    MapPainter painter(settings);
+    NullSurface surface;
+    for (auto _ : state) {
+        painter.draw(surface, world, index, zone.view);
+        benchmark::DoNotOptimize(surface.calls);
+    }
+    state.counters["rooms"] = blank ? 0 : rooms;
+}
+
+BENCHMARK(BM_PaintView)
+    ->ArgNames({"rooms", "empty"})
+    ->Args({2'000, 1})
+    ->Args({2'000, 0})
+    ->Args({20'000, 1})
+    ->Args({20'000, 0})
+    ->Args({200'000, 1})
+    ->Args({200'000, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+/// Prints the usual table, then each zone's paint as a ratio to the empty World's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void printRatios() const
+    {
+        std::printf("\nOne paint of a 1600x1000 view at the zone centre (CPU time, null surface):\n");
+        std::printf("%10s %12s %12s %14s %16s\n", "rooms", "zone (us)", "empty (us)", "zone / empty",
+                    "zone / 2k zone");
+        double smallest = 0;
+        for (int rooms : {2'000, 20'000, 200'000}) {
+            const std::string prefix = "BM_PaintView/rooms:" + std::to_string(rooms);
+            auto zone = times_.find(prefix + "/empty:0");
+            auto empty = times_.find(prefix + "/empty:1");
+            if (zone == times_.end() || empty == times_.end() || empty->second <= 0)
+                continue;
+            if (smallest == 0)
+                smallest = zone->second;
+            std::printf("%10d %12.2f %12.2f %14.2f %16.2f\n", rooms, zone->second, empty->second,
+                        zone->second / empty->second, zone->second / smallest);
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatios();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,233 @@
+// Writes that fail for want of space, permission or size leave the old file as it was, leave no
+// temporary behind, and tell the user why. Small disks and read-only folders are made with a
+// private tmpfs in a mount namespace of a child process (skipped where the system refuses one);
+// the size limit of a process needs no privileges and runs everywhere.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include "ChildProcess.h"
+#include "SampleZone.h"
+#include "app/Questions.h"
+#include "core/generate/TempFolder.h"
+#include "generate/Generator.h"
+#include "universe/TemplateLibrary.h"
+#include "world/Document.h"
+#include "world/Files.h"
+
+using namespace tarnholt;
+using tarnholt::testing::TempFolder;
+
+namespace {
+
+constexpr const char* kSkip = "SKIP ";
+
+std::string entriesOf(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string out;
+    for (const auto& name : names)
+        out += (out.empty() ? "" : " ") + name;
+    return out;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::string bytes;
+    readWholeFile(path, bytes);
+    return bytes;
+}
+
+// Runs `work` in a child process that sees a tmpfs of `size` bytes mounted on `folder` (only the
+// child sees it). Returns what `work` reported, or a text starting with kSkip.
+std::string onSmallDisk(const std::string& folder, std::size_t size, const std::function<std::string()>& work)
+{
+    auto report = tarnholt::testing::runInChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0)
+            return std::string(kSkip) + "no mount namespace: " + std::strerror(errno);
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return std::string(kSkip) + "mounts cannot be made private: " + std::strerror(errno);
+        const std::string options = "size=" + std::to_string(size);
+        if (::mount("tarnholt-test", folder.c_str(), "tmpfs", 0, options.c_str()) != 0)
+            return std::string(kSkip) + "no tmpfs: " + std::strerror(errno);
+        return work();
+    });
+    return report.exited ? report.output : std::string("the child process crashed");
+}
+
+#define SKIP_UNLESS_MOUNTED(report)                                                                                    \
+    if ((report).rfind(kSkip, 0) == 0)                                                                                 \
+    GTEST_SKIP() << (report).substr(std::strlen(kSkip))
+
+World zoneWithDescription(std::size_t descriptionBytes)
+{
+    World world = sample::makeZone(4, 9);
+    world.rooms[0].description.assign(descriptionBytes, 'x');
+    return world;
+}
+
+} // namespace
+
+TEST(FullDisk, SavingTheDocumentKeepsTheOldFile)
+{
+    TempFolder folder;
+    const std::string target = folder.file("zone.rlm");
+    const std::string other = folder.file("other.rlm");
+    const std::string report = onSmallDisk(folder.path(), 256 * 1024, [&] {
+        Document doc;
+        doc.world() = zoneWithDescription(100 * 1024);
+        if (!doc.save(target).empty())
+            return std::string("the first save failed");
+        const std::string oldBytes = readFile(target);
+
+        doc.world() = zoneWithDescription(200 * 1024);
+        doc.setModified();
+        std::string out = "save: " + doc.save(target) + "\n";
+        out += "save as: " + doc.save(other) + "\n";
+        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
+        out += "folder: " + entriesOf(folder.path()) + "\n";
+        out += std::string("document: ") + (doc.isModified() ? "modified" : "clean") + ", " + doc.title() + ", "
+            + doc.world().basePath + "\n";
+        return out;
+    });
+    SKIP_UNLESS_MOUNTED(report);
+    EXPECT_EQ(report, "save: Destination disk drive is full.\n"
+                      "save as: Destination disk drive is full.\n"
+                      "file: old\n"
+                      "folder: zone.rlm\n"
+                      "document: modified, zone.rlm, "
+                          + folder.file("zone") + "\n");
+}
+
+TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
+{
+    TempFolder folder;
+    const std::string report = onSmallDisk(folder.path(), 512 * 1024, [&] {
+        Universe universe;
+        ScriptedQuestions questions;
+        World small = sample::makeZone(20, 5);
+        if (!Generator(universe, small).generate(folder.path(), questions).written)
+            return std::string("the first run failed");
+        std::map<std::string, std::string> oldFiles;
+        for (const char* name : {"42.obj", "42.mob", "42.wld", "42.zon"})
+            oldFiles[name] = readFile(folder.file(name));
+
+        // The objects fit; the rooms' long descriptions do not.
+        World large = sample::makeZone(20, 6);
+        for (Room& room : large.rooms)
+            room.description.assign(40 * 1024, 'x');
+        const GenerateResult result = Generator(universe, large).generate(folder.path(), questions);
+        std::string out = std::string("written: ") + (result.written ? "yes" : "no") + "\n";
+        out += "message: " + result.message + "\n";
+        out += "told: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
+        for (const auto& [name, bytes] : oldFiles) {
+            const std::string now = readFile(folder.file(name));
+            const bool replaced = std::find(result.files.begin(), result.files.end(), folder.file(name))
+                != result.files.end();
+            out += name + ": " + (now == bytes ? "old" : replaced ? "new" : "damaged") + "\n";
+        }
+        out += "folder: " + entriesOf(folder.path()) + "\n";
+        return out;
+    });
+    SKIP_UNLESS_MOUNTED(report);
+    EXPECT_EQ(report, "written: no\n"
+                      "message: Destination disk drive is full.\n"
+                      "told: Destination disk drive is full.\n"
+                      "42.mob: new\n"
+                      "42.obj: new\n"
+                      "42.wld: old\n"
+                      "42.zon: old\n"
+                      "folder: 42.mob 42.obj 42.wld 42.zon\n");
+}
+
+TEST(FullDisk, TemplateLibraryKeepsItsOldFile)
+{
+    TempFolder folder;
+    const std::string report = onSmallDisk(folder.path(), 128 * 1024, [&] {
+        ScriptedQuestions questions;
+        TemplateLibrary library(folder.path());
+        if (!library.save(questions))
+            return std::string("the first save failed");
+        const std::string oldBytes = readFile(library.filePath());
+        Room big;
+        big.description.assign(200 * 1024, 'x');
+        library.rooms().add(big, "big room", questions);
+        std::string out = std::string("saved: ") + (library.save(questions) ? "yes" : "no") + "\n";
+        out += "told: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
+        out += std::string("file: ") + (readFile(library.filePath()) == oldBytes ? "old" : "changed") + "\n";
+        out += "folder: " + entriesOf(folder.path()) + "\n";
+        return out;
+    });
+    SKIP_UNLESS_MOUNTED(report);
+    EXPECT_EQ(report, "saved: no\n"
+                      "told: Unable to save template library.\n"
+                      "file: old\n"
+                      "folder: template.dat\n");
+}
+
+TEST(ReadOnlyFolder, SavingIsRefusedAndOpeningStillWorks)
+{
+    TempFolder folder;
+    const std::string target = folder.file("zone.rlm");
+    const std::string report = onSmallDisk(folder.path(), 1024 * 1024, [&] {
+        Document doc;
+        doc.world() = sample::makeZone(10, 1);
+        if (!doc.save(target).empty())
+            return std::string("the first save failed");
+        const std::string oldBytes = readFile(target);
+        if (::mount(nullptr, folder.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            return std::string(kSkip) + "no read-only remount: " + std::strerror(errno);
+
+        doc.world().zoneName = "changed";
+        std::string out = "save: " + doc.save(target) + "\n";
+        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
+        Document reopened;
+        out += "open: " + reopened.open(target) + reopened.world().zoneName + "\n";
+        return out;
+    });
+    SKIP_UNLESS_MOUNTED(report);
+    EXPECT_EQ(report, "save: Unable to write to " + target + ", it is read-only or opened by someone else.\n"
+                      "file: old\n"
+                      "open: Sample zone of 10 rooms\n");
+}
+
+TEST(FileSizeLimit, SaveBeyondTheLimitFailsAndKeepsTheOldFile)
+{
+    // A process limit on file sizes (no privileges needed): the write fails part way, as on a disk
+    // that fills up while the file is written.
+    TempFolder folder;
+    const std::string target = folder.file("zone.rlm");
+    auto report = tarnholt::testing::runInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        Document doc;
+        doc.world() = zoneWithDescription(10 * 1024);
+        if (!doc.save(target).empty())
+            return std::string("the first save failed");
+        const std::string oldBytes = readFile(target);
+        struct rlimit limit {};
+        limit.rlim_cur = 64 * 1024;
+        limit.rlim_max = RLIM_INFINITY;
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return std::string("no file size limit");
+        doc.world() = zoneWithDescription(100 * 1024);
+        std::string out = "save: " + doc.save(target) + "\n";
+        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
+        out += "folder: " + entriesOf(folder.path()) + "\n";
+        return out;
+    });
+    ASSERT_TRUE(report.exited);
+    EXPECT_EQ(report.output, "save: An unexpected error occurred while writing " + target + ".\n"
+                             "file: old\n"
+                             "folder: zone.rlm\n");
+}

@@ -1,0 +1,147 @@
+// A save killed at any moment leaves the document file whole: either the old version or the new
+// one, byte for byte, and the next save that completes leaves nothing else in the folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <thread>
+
+#include "ChildProcess.h"
+#include "SampleZone.h"
+#include "app/Questions.h"
+#include "core/generate/TempFolder.h"
+#include "generate/Generator.h"
+#include "universe/Universe.h"
+#include "world/Document.h"
+#include "world/Files.h"
+
+using namespace tarnholt;
+using tarnholt::testing::TempFolder;
+
+namespace {
+
+constexpr int kRounds = 60;
+
+std::vector<std::string> folderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The bytes a save of `world` to `path` puts on disk: the World with the base path of `path`.
+std::string savedBytes(const World& world, const std::string& path)
+{
+    World copy = world;
+    copy.basePath = Document::basePathFor(path);
+    return Document::storeWorld(copy);
+}
+
+} // namespace
+
+TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
+{
+    TempFolder folder;
+    const std::string target = folder.file("zone.rlm");
+
+    Document before;
+    before.world() = sample::makeZone(20000, 1);
+    Document after;
+    after.world() = sample::makeZone(20000, 2);
+    after.world().zoneName = "the new version";
+    const std::string oldBytes = savedBytes(before.world(), target);
+    const std::string newBytes = savedBytes(after.world(), target);
+    ASSERT_NE(oldBytes, newBytes);
+    ASSERT_GT(newBytes.size(), 4u << 20) << "the save must take long enough to be killed midway";
+
+    // How long one whole save takes in a child, to spread the kills over it (and a little beyond).
+    ASSERT_EQ(before.save(target), "");
+    auto started = std::chrono::steady_clock::now();
+    pid_t probe = tarnholt::testing::startChild([&] { after.save(target).empty() ? ::_exit(0) : ::_exit(1); });
+    ASSERT_TRUE(tarnholt::testing::waitForChild(probe));
+    const auto saveTime = std::chrono::steady_clock::now() - started;
+    ASSERT_EQ(folder.read("zone.rlm"), newBytes);
+
+    int endedOld = 0, endedNew = 0, killedMidway = 0, temporariesLeft = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        ASSERT_EQ(before.save(target), "") << "round " << round;
+        const auto delay = saveTime * (round * 12) / (kRounds * 10);
+
+        pid_t child = tarnholt::testing::startChild([&] { after.save(target).empty() ? ::_exit(0) : ::_exit(1); });
+        ASSERT_GT(child, 0);
+        std::this_thread::sleep_for(delay);
+        ::kill(child, SIGKILL);
+        bool killed = false;
+        tarnholt::testing::waitForChild(child, &killed);
+        killedMidway += killed ? 1 : 0;
+
+        std::string bytes = folder.read("zone.rlm");
+        if (bytes == oldBytes)
+            ++endedOld;
+        else if (bytes == newBytes)
+            ++endedNew;
+        else
+            FAIL() << "round " << round << ": the file holds " << bytes.size() << " bytes of neither version";
+        if (folderEntries(folder.path()).size() > 1)
+            ++temporariesLeft;
+
+        // The next save that completes replaces whatever the killed one left behind.
+        ASSERT_EQ(after.save(target), "") << "round " << round;
+        EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"zone.rlm"}) << "round " << round;
+        EXPECT_EQ(folder.read("zone.rlm"), newBytes);
+
+        // What the killed save left must not disturb opening either.
+        Document reopened;
+        ASSERT_EQ(reopened.open(target), "");
+        EXPECT_EQ(reopened.world().rooms.size(), 20000u);
+    }
+    std::cout << "[ rounds   ] " << kRounds << " kills: " << endedOld << " left the old file, " << endedNew
+              << " the new one; " << killedMidway << " children were killed before they finished, "
+              << temporariesLeft << " left a temporary file\n";
+}
+
+TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
+{
+    // Generation writes one file after another; killed at any point, each file holds one whole
+    // version and a completed run tidies up.
+    TempFolder folder;
+    TempFolder reference;
+    Universe universe;
+    ScriptedQuestions questions;
+    World before = sample::makeZone(5000, 3);
+    World after = sample::makeZone(5000, 4);
+    auto generate = [&](World& world, const std::string& dir) {
+        return Generator(universe, world).generate(dir, questions).written;
+    };
+    ASSERT_TRUE(generate(before, reference.path()));
+    std::map<std::string, std::string> oldFiles;
+    for (const std::string& name : folderEntries(reference.path()))
+        oldFiles[name] = reference.read(name);
+    ASSERT_TRUE(generate(after, reference.path()));
+    std::map<std::string, std::string> newFiles;
+    for (const std::string& name : folderEntries(reference.path()))
+        newFiles[name] = reference.read(name);
+    ASSERT_EQ(oldFiles.size(), newFiles.size());
+    ASSERT_GE(oldFiles.size(), 5u); // four area files and the component lists
+
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_TRUE(generate(before, folder.path()));
+        pid_t child = tarnholt::testing::startChild([&] { generate(after, folder.path()); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(round * 4));
+        ::kill(child, SIGKILL);
+        tarnholt::testing::waitForChild(child);
+        for (const auto& [name, oldBytes] : oldFiles) {
+            const std::string bytes = folder.read(name);
+            EXPECT_TRUE(bytes == oldBytes || bytes == newFiles[name])
+                << "round " << round << ", " << name << ": " << bytes.size() << " bytes of neither version";
+        }
+        ASSERT_TRUE(generate(after, folder.path()));
+        EXPECT_EQ(folderEntries(folder.path()), folderEntries(reference.path())) << "round " << round;
+    }
+}
