@@ -33,7 +33,7 @@ for target in world_file template_file item_import mob_import reformat world_jso
         ;;
     esac
     echo "== fuzz_$target for ${seconds}s"
-    if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    if ! "$exe" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$build/findings/$target-" "${dirs[@]}" >"$build/fuzz_$target.log" 2>&1; then
         failed+=("$target")
         tail -n 40 "$build/fuzz_$target.log"

@@ -185,12 +185,13 @@ QMenu* CMenuTree::addListMenu(QMenu* menu, const char* title, ListCommand comman
 void CMenuTree::clearList(QMenu* menu)
 {
     // The group submenus are children of the list menu: delete them with their entries.
-    const QList<QAction*> entries = menu->actions();
-    menu->clear();
-    for (QAction* entry : entries) {
+    QList<QMenu*> groups;
+    for (QAction* entry : menu->actions()) {
         if (QMenu* group = entry->menu())
-            delete group;
+            groups.append(group);
     }
+    menu->clear();
+    qDeleteAll(groups);
 }
 
 QAction* CMenuTree::addMore(QMenu* menu, ListCommand command)

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,6 +84,9 @@ CRoomLoadPage::CRoomLoadPage(Room& room, const World& world, const Universe& uni
     tree_->setObjectName(QStringLiteral("loads"));
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
+    // Long labels scroll sideways rather than being cut short.
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     action_ = namesList(LoadAction::taskNames(), "action", this);
     condition_ = namesList(LoadAction::conditionNames(), "condition", this);
@@ -133,8 +137,8 @@ CRoomLoadPage::CRoomLoadPage(Room& room, const World& world, const Universe& uni
     treeColumn->addWidget(label("Mobs and Items defined to load in this room:", this));
     treeColumn->addWidget(tree_);
     auto* top = new QHBoxLayout;
-    top->addLayout(treeColumn, 1);
-    top->addLayout(fields, 1);
+    top->addLayout(treeColumn, 3);
+    top->addLayout(fields, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -51,9 +51,9 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
     const std::string target = folder.file("zone.rlm");
 
     Document before;
-    before.world() = sample::makeZone(20000, 1);
+    before.world() = sample::makeZone(6000, 1);
     Document after;
-    after.world() = sample::makeZone(20000, 2);
+    after.world() = sample::makeZone(6000, 2);
     after.world().zoneName = "the new version";
     const std::string oldBytes = savedBytes(before.world(), target);
     const std::string newBytes = savedBytes(after.world(), target);
@@ -95,12 +95,10 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
         ASSERT_EQ(after.save(target), "") << "round " << round;
         EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"zone.rlm"}) << "round " << round;
         EXPECT_EQ(folder.read("zone.rlm"), newBytes);
-
-        // What the killed save left must not disturb opening either.
-        Document reopened;
-        ASSERT_EQ(reopened.open(target), "");
-        EXPECT_EQ(reopened.world().rooms.size(), 20000u);
     }
+    Document reopened;
+    ASSERT_EQ(reopened.open(target), "");
+    EXPECT_EQ(reopened.world().zoneName, "the new version");
     std::cout << "[ rounds   ] " << kRounds << " kills: " << endedOld << " left the old file, " << endedNew
               << " the new one; " << killedMidway << " children were killed before they finished, "
               << temporariesLeft << " left a temporary file\n";
@@ -114,8 +112,8 @@ TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
     TempFolder reference;
     Universe universe;
     ScriptedQuestions questions;
-    World before = sample::makeZone(5000, 3);
-    World after = sample::makeZone(5000, 4);
+    World before = sample::makeZone(2000, 3);
+    World after = sample::makeZone(2000, 4);
     auto generate = [&](World& world, const std::string& dir) {
         return Generator(universe, world).generate(dir, questions).written;
     };

@@ -135,14 +135,6 @@ private slots:
         QCOMPARE(world().rooms[0].row, 22);
     }
 
-    void cancelledCreationAddsNothing()
-    {
-        confirm = false;
-        QTest::mouseDClick(surface(), Qt::LeftButton, {}, QPoint(300, 120));
-        QCOMPARE(world().rooms.size(), std::size_t{0});
-        QVERIFY(!doc->IsModified());
-    }
-
     void dragFromEastToWestLinksBothRooms_data()
     {
         QTest::addColumn<bool>("confirmed");

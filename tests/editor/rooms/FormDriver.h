@@ -47,7 +47,9 @@ inline void click(QWidget* root, const char* text)
     QAbstractButton* button = findButton(root, qt(text));
     QVERIFY2(button != nullptr, text);
     QVERIFY2(button->isEnabled(), text);
-    QTest::mouseClick(button, Qt::LeftButton);
+    // Check boxes and option buttons answer on their mark and text, not on the whole cell they fill.
+    const bool marked = button->inherits("QCheckBox") || button->inherits("QRadioButton");
+    QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
 }
 
 inline void type(QLineEdit* field, const QString& text)
@@ -58,12 +60,18 @@ inline void type(QLineEdit* field, const QString& text)
     QTest::keyClicks(field, text);
 }
 
+/// Types several lines, pressing Return between them.
 inline void type(QPlainTextEdit* field, const QString& text)
 {
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClicks(field, lines[i]);
+    }
 }
 
 /// Picks the entry `text` as a person would from the drop-down.

@@ -19,7 +19,6 @@ class RoomEditTest : public QObject {
 private slots:
     void init();
     void renamedRoomIsFollowedEverywhere();
-    void sameIdentifierOnlyReplacesTheRoom();
     void roomWithoutIdentifierDoesNotCaptureEmptyExits();
     void indexOutsideTheWorldChangesNothing();
 
@@ -68,19 +67,6 @@ void RoomEditTest::renamedRoomIsFollowedEverywhere()
     QCOMPARE(world_.rooms[2].moveTo, std::string("sanctum"));
     QCOMPARE(world_.rooms[2].exits[0].target, std::string("templeX"));
     QCOMPARE(world_.shops[0].room, std::string("sanctum"));
-}
-
-void RoomEditTest::sameIdentifierOnlyReplacesTheRoom()
-{
-    Room edited = world_.rooms[1];
-    edited.description = "Long.\r\n";
-    edited.exits[3].reset();
-    const World before = world_;
-    QVERIFY(applyRoomEdit(world_, 1, edited));
-    QCOMPARE(world_.rooms[1], edited);
-    QCOMPARE(world_.rooms[0], before.rooms[0]);
-    QCOMPARE(world_.rooms[2], before.rooms[2]);
-    QCOMPARE(world_.shops, before.shops);
 }
 
 void RoomEditTest::roomWithoutIdentifierDoesNotCaptureEmptyExits()

@@ -38,7 +38,6 @@ private slots:
     void identifierChecks_data();
     void identifierChecks();
     void okRefusedUntilIdentifierValid();
-    void cancelKeepsNothing();
     void templateModeHasSevenTabsAndChecksTemplateNames();
     void everyPageShowsItsTexts_data();
     void everyPageShowsItsTexts();
@@ -167,18 +166,6 @@ void RoomSheetTest::okRefusedUntilIdentifierValid()
     QCOMPARE(sheet->room().name, std::string("A Chapel"));
     QCOMPARE(sheet->room().description, std::string("Quiet.\r\nDim."));
     QCOMPARE(sheet->room().vnum, -1);
-}
-
-void RoomSheetTest::cancelKeepsNothing()
-{
-    // Cancel works even while the Identifier is refused.
-    auto sheet = openSheet(0);
-    type(findNamed<QLineEdit>(sheet->activePage(), "identifier"), QString());
-    click(sheet.get(), "Cancel");
-    QCOMPARE(sheet->result(), int(QDialog::Rejected));
-    QVERIFY(!sheet->isVisible());
-    QVERIFY(questions_.messages.empty());
-    QCOMPARE(world_.rooms[0].identifier, std::string("temple"));
 }
 
 void RoomSheetTest::templateModeHasSevenTabsAndChecksTemplateNames()

@@ -9,7 +9,6 @@
 #include "editor/rooms/FormDriver.h"
 #include "universe/ComboFill.h"
 #include "universe/CPickList.h"
-#include "universe/Universe.h"
 #include "world/World.h"
 
 using namespace tarnholt;
@@ -23,7 +22,6 @@ private slots:
     void fillSelectsEqualEntryFirst();
     void fillKeepsUnknownReference();
     void keyListHoldsOnlyKeys();
-    void universeNamesList();
 
     void pickListOrderAndUse();
     void pickListRefusesUseWithoutSelection();
@@ -103,16 +101,6 @@ void ListFormsTest::keyListHoldsOnlyKeys()
     ComboFill::items(&combo, world, "");
     QCOMPARE(combo.count(), 4);
     QCOMPARE(combo.currentIndex(), 0);
-}
-
-void ListFormsTest::universeNamesList()
-{
-    Universe universe;
-    QComboBox combo;
-    ComboFill::names(&combo, universe.equipPositions, "Wielded");
-    QCOMPARE(combo.count(), 19); // the empty entry and the 18 positions
-    QCOMPARE(combo.itemText(1), qt("Light"));
-    QCOMPARE(combo.currentText(), qt("Wielded"));
 }
 
 void ListFormsTest::pickListOrderAndUse()
