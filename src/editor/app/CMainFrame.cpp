@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,6 +26,8 @@
 #include "app/CText.h"
 #include "generate/CWarningsDialog.h"
 #include "generate/Generator.h"
+#include "map/CEntityCommands.h"
+#include "map/CTarnholtView.h"
 #include "map/Importer.h"
 #include "settings/CDefineColors.h"
 #include "settings/CSettingsStore.h"
@@ -34,11 +35,6 @@
 #include "universe/TemplateLibrary.h"
 #include "world/CZoneProperties.h"
 #include "world/Files.h"
-
-#if __has_include("map/CTarnholtView.h")
-#include "map/CTarnholtView.h"
-#define TARNHOLT_HAVE_MAP_VIEW 1
-#endif
 
 namespace tarnholt {
 
@@ -65,13 +61,8 @@ CMainFrame::CMainFrame(CTarnholtDoc& doc, CFileChooser& files, QWidget* parent)
     createToolBar();
     createStatusBar();
 
-#ifdef TARNHOLT_HAVE_MAP_VIEW
     setCentralWidget(new CTarnholtView(doc_, this));
-#else
-    auto placeholder = new QScrollArea(this);
-    placeholder->setObjectName(QStringLiteral("mapView"));
-    setCentralWidget(placeholder);
-#endif
+    entities_ = new CEntityCommands(doc_, TemplateLibrary::instance(), questions(), this);
 
     auto store = CSettingsStore::open();
     recentFiles_ = CSettingsStore::loadRecentFiles(*store);
@@ -217,20 +208,6 @@ void CMainFrame::runCommand(int id)
     case ID_OVERVIEW:
     case ID_HELP:
         return; // there is no guide to show
-    case ID_ADD_MOB:
-    case ID_ADD_ITEM:
-    case ID_ADD_SHOP:
-    case ID_ADD_ITEM_TEMPLATE:
-    case ID_ADD_MOB_TEMPLATE:
-    case ID_ADD_ROOM_TEMPLATE:
-    case ID_SET_ROOM_DESCRIPTIONS:
-    case ID_SET_EXIT_DESCRIPTIONS:
-    case ID_SHOW_LOADS:
-    case ID_SHOW_SPELL_LIST:
-    case ID_REFORMAT_60:
-    case ID_REFORMAT_80:
-        notYetAvailable(id);
-        return;
     default:
         break;
     }
@@ -238,10 +215,9 @@ void CMainFrame::runCommand(int id)
         onOpenRecent(id - ID_FILE_MRU_FIRST);
         return;
     }
-    ListCommand command;
-    int index = 0;
-    if (decodeListCommand(id, command, index))
-        onListCommand(command, index);
+    // The Objects, Templates and Utilities commands, numbered submenu entries included.
+    if (entities_->handles(id))
+        entities_->run(id);
 }
 
 void CMainFrame::OnInitMenuPopup()
@@ -490,20 +466,7 @@ void CMainFrame::onMore(ListCommand command)
     QString title = menus_->listMenu(command)->title();
     CRecordFinder finder(title, std::move(entries), questions(), this);
     if (finder.exec() == QDialog::Accepted && finder.chosenIndex() >= 0)
-        onListCommand(command, finder.chosenIndex());
-}
-
-void CMainFrame::onListCommand(ListCommand, int)
-{
-    // NOT YET AVAILABLE: editing and deleting mobs, items and shops, and using and deleting
-    // templates. The numbered entries and "More..." arrive here with the record's index and do
-    // nothing yet.
-}
-
-void CMainFrame::notYetAvailable(int)
-{
-    // NOT YET AVAILABLE: the mob, item and shop editors, the template commands and the zone-wide
-    // utilities are still to be written. Their menu entries arrive here and do nothing yet.
+        entities_->runListCommand(command, finder.chosenIndex());
 }
 
 } // namespace tarnholt

@@ -10,6 +10,7 @@ class QToolBar;
 
 namespace tarnholt {
 
+class CEntityCommands;
 class CFileChooser;
 class CMenuTree;
 class CMessageQuestions;
@@ -18,7 +19,8 @@ class CTarnholtView;
 
 /// The program's one window: the menu bar, the toolbar, the status bar and the map of the document.
 /// It carries the document commands (New, Open, Save, recent files, file drop, Exit with the
-/// unsaved-changes question), Edit Zone, Define Colors, Generate Code, the imports and About.
+/// unsaved-changes question), Edit Zone, Define Colors, Generate Code, the imports and About, and
+/// passes the Objects, Templates and Utilities commands on to CEntityCommands.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -30,6 +32,8 @@ public:
     CTarnholtDoc& document() { return doc_; }
     CMenuTree& menus() { return *menus_; }
     QToolBar* toolBar() const { return toolBar_; }
+    /// The commands of the Objects, Templates and Utilities menus.
+    CEntityCommands& entityCommands() { return *entities_; }
     /// The map of the document (the central widget).
     QWidget* mapView() const;
 
@@ -76,13 +80,12 @@ private:
     void onEditZone();
     void onDefineColors();
     void onAbout();
-    void onListCommand(ListCommand command, int index);
     void onMore(ListCommand command);
-    void notYetAvailable(int id);
 
     CTarnholtDoc& doc_;
     CFileChooser& files_;
     CMenuTree* menus_ = nullptr;
+    CEntityCommands* entities_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* capsPane_ = nullptr;
     QLabel* numPane_ = nullptr;

@@ -36,8 +36,12 @@ CWarningsDialog::CWarningsDialog(const std::vector<Warning>& warnings, QWidget* 
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(warnings.size()));
     for (const Warning& warning : warnings) {
-        rows.append(new QTreeWidgetItem(
-            QStringList{CText::toQt(warning.type), CText::toQt(warning.identifier), CText::toQt(warning.text)}));
+        auto row = new QTreeWidgetItem(
+            QStringList{CText::toQt(warning.type), CText::toQt(warning.identifier), CText::toQt(warning.text)});
+        // The columns are narrow: the whole text shows when the mouse rests on a cell.
+        for (int column = 0; column < 3; ++column)
+            row->setToolTip(column, row->text(column));
+        rows.append(row);
     }
     list_->addTopLevelItems(rows);
     list_->setMinimumSize(80 + 140 + 240 + 30, 220);

@@ -100,7 +100,8 @@ QCheckBox* CBaseItemValuePage::addCheck(const QString& text, const char* name, I
     return box;
 }
 
-QComboBox* CBaseItemValuePage::addNames(const QString& label, const char* name, EntryList entries, TextField field)
+QComboBox* CBaseItemValuePage::addNames(const QString& label, const char* name, EntryList entries,
+                                        TextField field)
 {
     auto* combo = new QComboBox(this);
     combo->setObjectName(QString::fromLatin1(name));
@@ -220,7 +221,10 @@ CBaseItemValuePage::EntryList CBaseItemValuePage::tableNames(const std::vector<F
     };
 }
 
-QStringList CBaseItemValuePage::statistics(int32_t, int32_t) const { return {}; }
+QStringList CBaseItemValuePage::statistics(int32_t, int32_t) const
+{
+    return {};
+}
 
 void CBaseItemValuePage::updateStatistics()
 {
@@ -230,7 +234,8 @@ void CBaseItemValuePage::updateStatistics()
     // the last figures.
     int32_t count = 0;
     int32_t size = 0;
-    if (!CFieldCheck::parseInteger(diceCount_->text(), count) || !CFieldCheck::parseInteger(diceSize_->text(), size))
+    if (!CFieldCheck::parseInteger(diceCount_->text(), count) ||
+        !CFieldCheck::parseInteger(diceSize_->text(), size))
         return;
     const QStringList texts = statistics(count, size);
     for (std::size_t i = 0; i < figures_.size() && i < static_cast<std::size_t>(texts.size()); ++i)

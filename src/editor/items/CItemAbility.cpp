@@ -17,8 +17,8 @@ CItemAbility::CItemAbility(ItemEditContext& context, QWidget* parent)
     : CSheetPage(context.questions, parent), context_(context)
 {
     // "Abiliy Five:" is how the form has always spelt it.
-    const char* const labels[kRowCount] = {"Ability One:", "Ability Two:", "Ability Three:",
-                                           "Ability Four:", "Abiliy Five:", "Ability Six:"};
+    const char* const labels[kRowCount] = {
+        "Ability One:", "Ability Two:", "Ability Three:", "Ability Four:", "Abiliy Five:", "Ability Six:"};
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Ability List:"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Modifier on Ability:"), this), 0, 2);

@@ -6,7 +6,8 @@
 namespace tarnholt {
 
 CItemClass::CItemClass(ItemEditContext& context, QWidget* parent)
-    : CItemFlagPage(context, QStringLiteral("The following classes can use this item:"), kBoxCount, context.universe.classRestrictions, &Item::classRestrictions, true, parent)
+    : CItemFlagPage(context, QStringLiteral("The following classes can use this item:"), kBoxCount,
+                    context.universe.classRestrictions, &Item::classRestrictions, true, parent)
 {
 }
 

@@ -150,9 +150,9 @@ void CItemDescription::copyItem()
 
 void CItemDescription::useTemplate()
 {
-    const auto chosen = CPickList::pick(this, questions(), "Select an item template to use",
-                                        "Select one of the following item templates to use:",
-                                        context_.templates.items().names());
+    const auto chosen = CPickList::pick(
+        this, questions(), "Select an item template to use",
+        "Select one of the following item templates to use:", context_.templates.items().names());
     if (!chosen)
         return;
     const std::string typed = CText::toRecord(identifier_->text());

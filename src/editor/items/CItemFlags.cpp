@@ -6,7 +6,8 @@
 namespace tarnholt {
 
 CItemFlags::CItemFlags(ItemEditContext& context, QWidget* parent)
-    : CItemFlagPage(context, QString(), kBoxCount, context.universe.itemExtraFlags, &Item::extraFlags, false, parent)
+    : CItemFlagPage(context, QString(), kBoxCount, context.universe.itemExtraFlags, &Item::extraFlags, false,
+                    parent)
 {
 }
 

@@ -23,10 +23,9 @@ constexpr int kSpellFields = 3;
 const std::vector<const char*>& CItemOther::typeChoices()
 {
     static const std::vector<const char*> choices{
-        "Light", "Scroll",    "Staff",  "Wand",  "Weapon",   "Treasure",        "Armor",
-        "Potion", "Worn",     "Other",  "Trash", "Container", "Drink Container", "Device",
-        "Key",   "Food",      "Money",  "Boat",  "Fountain", "Airship",         "Fireweapon",
-        "Missile Weapon", "Note"};
+        "Light", "Scroll", "Staff",    "Wand",      "Weapon",          "Treasure",       "Armor", "Potion",
+        "Worn",  "Other",  "Trash",    "Container", "Drink Container", "Device",         "Key",   "Food",
+        "Money", "Boat",   "Fountain", "Airship",   "Fireweapon",      "Missile Weapon", "Note"};
     return choices;
 }
 
@@ -70,7 +69,8 @@ CItemOther::CItemOther(ItemEditContext& context, QWidget* parent)
     layout->addLayout(fields);
     layout->addStretch();
 
-    connect(type_, &QComboBox::activated, this, [this](int index) { emit typeChosen(type_->itemText(index)); });
+    connect(type_, &QComboBox::activated, this,
+            [this](int index) { emit typeChosen(type_->itemText(index)); });
 }
 
 void CItemOther::activate()

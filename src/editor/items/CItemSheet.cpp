@@ -46,9 +46,10 @@ void fitValueRecord(Item& item)
 } // namespace
 
 CItemSheet::CItemSheet(const QString& title, const Item& item, const World& world, const Universe& universe,
-                       const TemplateLibrary& templates, Questions& questions, bool templateMode, QWidget* parent)
-    : QDialog(parent), item_(item),
-      context_{item_, world, universe, templates, questions, item.identifier, templateMode}
+                       const TemplateLibrary& templates, Questions& questions, bool templateMode,
+                       QWidget* parent)
+    : QDialog(parent),
+      item_(item), context_{item_, world, universe, templates, questions, item.identifier, templateMode}
 {
     setWindowTitle(title);
     tabs_ = new QTabWidget(this);
@@ -83,7 +84,8 @@ CItemSheet::CItemSheet(const QString& title, const Item& item, const World& worl
     addPage(new CItemWear(context_, this), QStringLiteral("Wear"));
     addPage(new CItemAssemble(context_, this), QStringLiteral("Assemble"));
     addPage(new CItemSpecProc(context_, this), QStringLiteral("SpecProc"));
-    addPage(new CMiscExtraDescrip(item_.extraDescriptions, questions, this), QStringLiteral("Extra Descriptions"));
+    addPage(new CMiscExtraDescrip(item_.extraDescriptions, questions, this),
+            QStringLiteral("Extra Descriptions"));
     valuePageType_ = item_.itemType;
     addValuePage(valuePageType_);
 
@@ -92,7 +94,11 @@ CItemSheet::CItemSheet(const QString& title, const Item& item, const World& worl
     page(0)->activate();
 }
 
-CItemSheet::~CItemSheet() = default;
+CItemSheet::~CItemSheet()
+{
+    // The pages work on the item copy, a member: they go first, while it still exists.
+    delete tabs_;
+}
 
 int CItemSheet::addPage(CSheetPage* page, const QString& title)
 {

@@ -58,7 +58,8 @@ CItemSpecProc::CItemSpecProc(ItemEditContext& context, QWidget* parent)
     addField(QStringLiteral("Add Special Proc:"), name_);
     addField(QStringLiteral("Probability:"), probability_);
     addField(QStringLiteral("Special Number:"), specialNumber_);
-    fields->addWidget(new QLabel(QStringLiteral("Terminate if proc successful:"), this), fields->rowCount(), 0);
+    fields->addWidget(new QLabel(QStringLiteral("Terminate if proc successful:"), this), fields->rowCount(),
+                      0);
     fields->addLayout(terminate, fields->rowCount() - 1, 1);
     fields->setColumnStretch(1, 1);
 
@@ -69,7 +70,9 @@ CItemSpecProc::CItemSpecProc(ItemEditContext& context, QWidget* parent)
     buttons->addStretch();
 
     auto* listLabel = new QLabel(
-        QStringLiteral("Special Procs this item will execute (device procs only proc_device type can execute):"), this);
+        QStringLiteral(
+            "Special Procs this item will execute (device procs only proc_device type can execute):"),
+        this);
     listLabel->setWordWrap(true);
     listLabel->setBuddy(list_);
 

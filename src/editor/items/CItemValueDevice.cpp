@@ -24,31 +24,35 @@ CItemValueDevice::CItemValueDevice(ItemEditContext& context, QWidget* parent)
     action_ = addIndex(QStringLiteral("Device Type:"), "deviceType", actions, bind(&DeviceValues::action));
 
     const World& world = context.world;
-    room_ = addNames(QStringLiteral("Room Name:"), "room",
-                     [&world] {
-                         std::vector<std::string> list;
-                         world.roomIdentifiers(list);
-                         return list;
-                     },
-                     bind(&DeviceValues::room));
-    item_ = addNames(QStringLiteral("Item Name:"), "item",
-                     [&world] {
-                         std::vector<std::string> list;
-                         world.itemIdentifiers(list);
-                         return list;
-                     },
-                     bind(&DeviceValues::item));
-    mob_ = addNames(QStringLiteral("Mob Name:"), "mob",
-                    [&world] {
-                        std::vector<std::string> list;
-                        world.mobIdentifiers(list);
-                        return list;
-                    },
-                    bind(&DeviceValues::mob));
+    room_ = addNames(
+        QStringLiteral("Room Name:"), "room",
+        [&world] {
+            std::vector<std::string> list;
+            world.roomIdentifiers(list);
+            return list;
+        },
+        bind(&DeviceValues::room));
+    item_ = addNames(
+        QStringLiteral("Item Name:"), "item",
+        [&world] {
+            std::vector<std::string> list;
+            world.itemIdentifiers(list);
+            return list;
+        },
+        bind(&DeviceValues::item));
+    mob_ = addNames(
+        QStringLiteral("Mob Name:"), "mob",
+        [&world] {
+            std::vector<std::string> list;
+            world.mobIdentifiers(list);
+            return list;
+        },
+        bind(&DeviceValues::mob));
     spell_ = addNames(QStringLiteral("Spell Name:"), "spell", spellNames(), bind(&DeviceValues::spell));
-    direction_ = addNames(QStringLiteral("Direction:"), "direction",
-                          [] { return std::vector<std::string>(std::begin(kDirectionChoices), std::end(kDirectionChoices)); },
-                          bind(&DeviceValues::direction));
+    direction_ = addNames(
+        QStringLiteral("Direction:"), "direction",
+        [] { return std::vector<std::string>(std::begin(kDirectionChoices), std::end(kDirectionChoices)); },
+        bind(&DeviceValues::direction));
     duration_ = addNumber(QStringLiteral("Spell Duration (in hours):"), "spellDuration",
                           bind(&DeviceValues::spellDuration));
     level_ = addNumber(QStringLiteral("Spell Level:"), "spellLevel", bind(&DeviceValues::spellLevel));
@@ -60,7 +64,10 @@ CItemValueDevice::CItemValueDevice(ItemEditContext& context, QWidget* parent)
     connect(action_, &QComboBox::currentIndexChanged, this, &CItemValueDevice::enableForAction);
 }
 
-void CItemValueDevice::loaded() { enableForAction(); }
+void CItemValueDevice::loaded()
+{
+    enableForAction();
+}
 
 void CItemValueDevice::enableForAction()
 {

@@ -11,7 +11,8 @@ CItemValueDrink::CItemValueDrink(ItemEditContext& context, QWidget* parent)
     addNumber(QStringLiteral("Current Drink Units:"), "drinkUnitsLeft", bind(&DrinkValues::drinkUnitsLeft));
     addNames(QStringLiteral("Starting Liquid in Container:"), "liquid", tableNames(context.universe.liquids),
              bind(&DrinkValues::liquid));
-    addCheck(QStringLiteral("Starting drink in container is poisonous"), "poisoned", bind(&DrinkValues::poisoned));
+    addCheck(QStringLiteral("Starting drink in container is poisonous"), "poisoned",
+             bind(&DrinkValues::poisoned));
     addNumber(QStringLiteral("Minimum Level:"), "minLevel", bind(&DrinkValues::minLevel));
 }
 

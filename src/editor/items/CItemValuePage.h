@@ -10,8 +10,7 @@ namespace tarnholt {
 
 /// A value page bound to the value record class `Values`. The fields are reached through the
 /// working item every time, because the record is replaced when the item is copied over.
-template <class Values>
-class CItemValuePage : public CBaseItemValuePage {
+template <class Values> class CItemValuePage : public CBaseItemValuePage {
 protected:
     using CBaseItemValuePage::CBaseItemValuePage;
 
@@ -30,8 +29,7 @@ protected:
     }
 
     /// An accessor of one field of the record, for the binding helpers.
-    template <class Field, class Owner>
-    std::function<Field&()> bind(Field Owner::*member) const
+    template <class Field, class Owner> std::function<Field&()> bind(Field Owner::*member) const
     {
         static_assert(std::is_base_of_v<Owner, Values>);
         return [this, member]() -> Field& { return values().*member; };

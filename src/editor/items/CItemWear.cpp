@@ -6,7 +6,8 @@
 namespace tarnholt {
 
 CItemWear::CItemWear(ItemEditContext& context, QWidget* parent)
-    : CItemFlagPage(context, QStringLiteral("The item is wearable at the following locations:"), kBoxCount, context.universe.wearFlags, &Item::wearFlags, false, parent)
+    : CItemFlagPage(context, QStringLiteral("The item is wearable at the following locations:"), kBoxCount,
+                    context.universe.wearFlags, &Item::wearFlags, false, parent)
 {
 }
 

@@ -38,8 +38,7 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-template <class Page>
-CBaseItemValuePage* make(ItemEditContext& context, QWidget* parent)
+template <class Page> CBaseItemValuePage* make(ItemEditContext& context, QWidget* parent)
 {
     return new Page(context, parent);
 }

@@ -9,9 +9,13 @@
 #include "generate/CSetDescriptionsDialog.h"
 #include "generate/Reformat.h"
 #include "items/Item.h"
+#include "items/ItemEdit.h"
+#include "mobs/CMobSheet.h"
 #include "mobs/Mob.h"
+#include "mobs/MobEdit.h"
 #include "rooms/CRoomSheet.h"
 #include "rooms/Room.h"
+#include "shops/CShopSheet.h"
 #include "shops/Shop.h"
 #include "universe/CSpellListDialog.h"
 #include "universe/TemplateLibrary.h"
@@ -200,14 +204,6 @@ void CEntityCommands::addShop()
     doc_.markChanged();
 }
 
-// A rename from or to the empty text is not passed on: from it, every empty mob or item field of
-// the zone (a load that names no mob, say) would start naming the record; to it, every reference
-// to the record would be wiped.
-static bool isRename(const std::string& oldName, const std::string& newName)
-{
-    return !oldName.empty() && !newName.empty() && oldName != newName;
-}
-
 void CEntityCommands::editMob(int index)
 {
     World& world = doc_.getWorld();
@@ -217,14 +213,9 @@ void CEntityCommands::editMob(int index)
     const std::string oldName = mob.identifier;
     if (!openMobEditor(mob, QStringLiteral("Editing a Existing Mob - ") + CText::toQt(oldName), false))
         return;
-    // The editor ran modally: make sure the record is still there before writing it back.
-    if (!validIndex(index, world.mobs.size()))
-        return;
-    const std::string newName = mob.identifier;
-    world.mobs[static_cast<std::size_t>(index)] = std::move(mob);
-    if (isRename(oldName, newName))
-        world.RenameMobRef(oldName, newName);
-    doc_.markChanged();
+    // Writes the copy back (when the mob is still there) and passes a change of Identifier on.
+    if (applyMobEdit(world, static_cast<std::size_t>(index), mob))
+        doc_.markChanged();
 }
 
 void CEntityCommands::editItem(int index)
@@ -236,13 +227,8 @@ void CEntityCommands::editItem(int index)
     const std::string oldName = item.identifier;
     if (!openItemEditor(item, QStringLiteral("Editing an Existing Item - ") + CText::toQt(oldName), false))
         return;
-    if (!validIndex(index, world.items.size()))
-        return;
-    const std::string newName = item.identifier;
-    world.items[static_cast<std::size_t>(index)] = std::move(item);
-    if (isRename(oldName, newName))
-        world.RenameItemRef(oldName, newName);
-    doc_.markChanged();
+    if (applyItemEdit(world, static_cast<std::size_t>(index), item))
+        doc_.markChanged();
 }
 
 void CEntityCommands::editShop(int index)
@@ -253,10 +239,8 @@ void CEntityCommands::editShop(int index)
     Shop shop = world.shops[static_cast<std::size_t>(index)];
     if (!openShopEditor(shop, QStringLiteral("Editing an Existing Shop")))
         return;
-    if (!validIndex(index, world.shops.size()))
-        return;
-    world.shops[static_cast<std::size_t>(index)] = std::move(shop);
-    doc_.markChanged();
+    if (applyShopEdit(world, static_cast<std::size_t>(index), shop))
+        doc_.markChanged();
 }
 
 // --- Templates -------------------------------------------------------------------------------------
@@ -341,24 +325,29 @@ bool CEntityCommands::openMobEditor(Mob& mob, const QString& title, bool templat
 {
     if (mobEditor_)
         return mobEditor_(mob, title, templateMode);
-    questions_.message("The mob editor is not available in this build.");
-    return false;
+    CMobSheet sheet(title, mob, doc_.getWorld(), doc_.getUniverse(), templates_, questions_, templateMode, parent_);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    mob = sheet.mob();
+    return true;
 }
 
 bool CEntityCommands::openItemEditor(Item& item, const QString& title, bool templateMode)
 {
     if (itemEditor_)
         return itemEditor_(item, title, templateMode);
-    questions_.message("The item editor is not available in this build.");
-    return false;
+    return tarnholt::editItem(parent_.data(), doc_.getWorld(), doc_.getUniverse(), templates_, questions_, item, templateMode, title);
 }
 
 bool CEntityCommands::openShopEditor(Shop& shop, const QString& title)
 {
     if (shopEditor_)
         return shopEditor_(shop, title);
-    questions_.message("The shop editor is not available in this build.");
-    return false;
+    CShopSheet sheet(title, shop, doc_.getWorld(), questions_, parent_);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    shop = sheet.shop();
+    return true;
 }
 
 bool CEntityCommands::openRoomTemplateEditor(Room& room, const QString& title)

@@ -67,6 +67,8 @@ int NewListCtrlClass::addColumn(const QString& heading, int width)
 void NewListCtrlClass::setHeaderSorting(bool enabled)
 {
     header()->setSectionsClickable(enabled);
+    if (!enabled)
+        header()->setSortIndicatorShown(false);
 }
 
 void NewListCtrlClass::headerClicked(int column)
@@ -87,7 +89,8 @@ void NewListCtrlClass::sortBy(int column, bool ascending)
         return;
     sortColumn_ = column;
     ascending_ = ascending;
-    header()->setSortIndicatorShown(true);
+    // The arrow tells which header sorted; a list whose headers do not sort shows none.
+    header()->setSortIndicatorShown(header()->sectionsClickable());
     header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 
     // Rows leave the view while they are reordered, which drops their selection: keep it aside.

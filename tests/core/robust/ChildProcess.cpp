@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@ namespace tarnholt::testing {
 
 pid_t startChild(const std::function<void()>& work)
 {
+    std::fflush(nullptr); // nothing buffered is written twice or lost
     pid_t pid = ::fork();
     if (pid == 0) {
         work();
@@ -32,6 +34,7 @@ ChildReport runInChild(const std::function<std::string()>& work)
     ChildReport report;
     if (::pipe(fds) != 0)
         return report;
+    std::fflush(nullptr);
     pid_t pid = ::fork();
     if (pid == 0) {
         ::close(fds[0]);

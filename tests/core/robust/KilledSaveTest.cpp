@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <sys/wait.h>
 #include <thread>
 
 #include "ChildProcess.h"
@@ -43,6 +44,40 @@ std::string savedBytes(const World& world, const std::string& path)
     return Document::storeWorld(copy);
 }
 
+// Waits until a file other than `target` in `folder` holds at least `bytes` bytes, or `child` ended.
+void waitForBytesBeside(const std::string& folder, const std::string& target, std::uintmax_t bytes, pid_t child)
+{
+    for (;;) {
+        siginfo_t info{};
+        if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child)
+            return;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            if (entry.path().filename() != target && entry.file_size(error) >= bytes && !error)
+                return;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
+}
+
+// Waits until `target` alone is left in `folder` with `size` bytes (the new file renamed into
+// place), or `child` ended.
+void waitForRename(const std::string& folder, const std::string& target, std::uintmax_t size, pid_t child)
+{
+    for (;;) {
+        siginfo_t info{};
+        if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child)
+            return;
+        std::error_code error;
+        const bool alone = std::distance(std::filesystem::directory_iterator(folder, error),
+                                         std::filesystem::directory_iterator())
+            == 1;
+        if (alone && std::filesystem::file_size(std::filesystem::path(folder) / target, error) == size && !error)
+            return;
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
+}
+
 } // namespace
 
 TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
@@ -51,31 +86,30 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
     const std::string target = folder.file("zone.rlm");
 
     Document before;
-    before.world() = sample::makeZone(6000, 1);
+    before.world() = sample::makeZone(3000, 1);
     Document after;
-    after.world() = sample::makeZone(6000, 2);
+    after.world() = sample::makeZone(3000, 2);
     after.world().zoneName = "the new version";
     const std::string oldBytes = savedBytes(before.world(), target);
     const std::string newBytes = savedBytes(after.world(), target);
     ASSERT_NE(oldBytes, newBytes);
-    ASSERT_GT(newBytes.size(), 4u << 20) << "the save must take long enough to be killed midway";
+    ASSERT_GT(newBytes.size(), 2u << 20) << "the save must take long enough to be killed midway";
 
-    // How long one whole save takes in a child, to spread the kills over it (and a little beyond).
-    ASSERT_EQ(before.save(target), "");
-    auto started = std::chrono::steady_clock::now();
-    pid_t probe = tarnholt::testing::startChild([&] { after.save(target).empty() ? ::_exit(0) : ::_exit(1); });
-    ASSERT_TRUE(tarnholt::testing::waitForChild(probe));
-    const auto saveTime = std::chrono::steady_clock::now() - started;
-    ASSERT_EQ(folder.read("zone.rlm"), newBytes);
-
+    // The kills are placed by the save's progress, not by the clock: right after the start, when
+    // the new bytes beside the target reach 2%, 4%, ... 100% of the file, a little after that (while
+    // they are flushed and renamed), and just after the rename.
     int endedOld = 0, endedNew = 0, killedMidway = 0, temporariesLeft = 0;
     for (int round = 0; round < kRounds; ++round) {
-        ASSERT_EQ(before.save(target), "") << "round " << round;
-        const auto delay = saveTime * (round * 12) / (kRounds * 10);
-
+        ASSERT_EQ(writeFileAtomically(target, oldBytes), FileError::None) << "round " << round;
         pid_t child = tarnholt::testing::startChild([&] { after.save(target).empty() ? ::_exit(0) : ::_exit(1); });
         ASSERT_GT(child, 0);
-        std::this_thread::sleep_for(delay);
+        const int percent = std::min(round * 2, 100);
+        if (round >= kRounds - 4)
+            waitForRename(folder.path(), "zone.rlm", newBytes.size(), child);
+        else if (percent > 0)
+            waitForBytesBeside(folder.path(), "zone.rlm", newBytes.size() * percent / 100, child);
+        if (round > 50)
+            std::this_thread::sleep_for(std::chrono::microseconds(500 * (round - 50)));
         ::kill(child, SIGKILL);
         bool killed = false;
         tarnholt::testing::waitForChild(child, &killed);
@@ -100,7 +134,7 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
     ASSERT_EQ(reopened.open(target), "");
     EXPECT_EQ(reopened.world().zoneName, "the new version");
     std::cout << "[ rounds   ] " << kRounds << " kills: " << endedOld << " left the old file, " << endedNew
-              << " the new one; " << killedMidway << " children were killed before they finished, "
+              << " the new one; " << killedMidway << " saves were killed before they ended, "
               << temporariesLeft << " left a temporary file\n";
 }
 

@@ -1,6 +1,5 @@
 // The display colours: the "Define Colors" form as a builder uses it, and the settings store.
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
@@ -36,7 +35,6 @@ private slots:
     void cancelKeepsTheColors();
     void storeKeysAndDefaults();
     void storeKeepsWhatItCannotRefuse();
-    void recentFileList();
 };
 
 void TestColors::formShowsTheSettings()
@@ -46,16 +44,6 @@ void TestColors::formShowsTheSettings()
     ScriptedMessages messages;
     CDefineColors form(settings, messages);
     QCOMPARE(form.windowTitle(), QStringLiteral("Define Colors"));
-
-    const char* labels[7] = {"Room Text Color:",   "Background Room Color:", "Room Border Color:", "Normal Exit Color:",
-                             "One-way Exit Color:", "Closed Door Color:",     "Locked Door Color:"};
-    QStringList shown;
-    for (QLabel* label : form.findChildren<QLabel*>())
-        shown << label->text();
-    for (const char* label : labels)
-        QVERIFY2(shown.contains(QLatin1String(label)), label);
-    for (const char* heading : {"Red", "Green", "Blue"})
-        QVERIFY2(shown.contains(QLatin1String(heading)), heading);
 
     // Defaults, row by row, as a first start shows them; the last row as set above.
     const int expected[7][3] = {{255, 0, 0}, {180, 180, 180}, {0, 0, 0}, {0, 0, 0}, {255, 0, 128}, {0, 255, 0}, {1, 2, 3}};
@@ -202,25 +190,6 @@ void TestColors::storeKeepsWhatItCannotRefuse()
     QCOMPARE(loaded.roomText, (Rgb{300, -4, 0}));
     QCOMPARE(loaded.roomBorder, (Rgb{0, 0, 0}));
     QCOMPARE(loaded.roomBackground, (Rgb{180, 180, 180}));
-}
-
-void TestColors::recentFileList()
-{
-    PrivateSettings isolated;
-    auto store = CSettingsStore::open();
-    QStringList files;
-    for (int i = 1; i <= 12; ++i)
-        files << QStringLiteral("/zones/z%1.rlm").arg(i);
-    CSettingsStore::saveRecentFiles(*store, files);
-    QCOMPARE(store->value(QStringLiteral("Recent File List/File1")).toString(), QStringLiteral("/zones/z1.rlm"));
-    QCOMPARE(store->value(QStringLiteral("Recent File List/File10")).toString(), QStringLiteral("/zones/z10.rlm"));
-    QVERIFY(!store->contains(QStringLiteral("Recent File List/File11")));
-    QCOMPARE(CSettingsStore::loadRecentFiles(*store), files.mid(0, 10));
-
-    // A shorter list leaves no stale entries behind.
-    CSettingsStore::saveRecentFiles(*store, {QStringLiteral("/zones/only.rlm")});
-    QCOMPARE(CSettingsStore::loadRecentFiles(*store), QStringList{QStringLiteral("/zones/only.rlm")});
-    QVERIFY(!store->contains(QStringLiteral("Recent File List/File2")));
 }
 
 QTEST_MAIN(TestColors)
