@@ -30,7 +30,8 @@ struct EditorAnswer {
     QStringList tabs;
 };
 
-std::function<void(QDialog*)> answer(EditorAnswer* seen, const char* identifier, const char* button = "OK")
+std::function<void(QDialog*)> answer(EditorAnswer* seen, const char* identifier,
+                                     const QString& button = QStringLiteral("OK"))
 {
     return [seen, identifier, button](QDialog* form) {
         seen->title = form->windowTitle();
@@ -41,7 +42,7 @@ std::function<void(QDialog*)> answer(EditorAnswer* seen, const char* identifier,
             room->setCurrentIndex(room->count() - 1);
         else
             typeInto(field<QLineEdit>(form, "identifier"), QString::fromLatin1(identifier));
-        click(form, QString::fromLatin1(button));
+        click(form, button);
     };
 }
 
@@ -110,7 +111,7 @@ void EntityCommandsTest::addRecords()
     session.entry(ListCommand::UseItemTemplate, QStringLiteral("Bread"))->trigger();
 
     EditorAnswer seen;
-    whenModal(answer(&seen, "new one", button.toLatin1().constData()));
+    whenModal(answer(&seen, "new one", button));
     session.choose(id);
 
     QCOMPARE(seen.title, title);
@@ -177,7 +178,7 @@ void EntityCommandsTest::editRenamesReferencesOrCancels()
 
     session.doc.SetModifiedFlag(false);
     EditorAnswer cancelled;
-    whenModal(answer(&cancelled, "torch", "Cancel"));
+    whenModal(answer(&cancelled, "torch", QStringLiteral("Cancel")));
     session.entry(ListCommand::EditItem, QStringLiteral("lamp"))->trigger();
     QCOMPARE(cancelled.title, QStringLiteral("Editing an Existing Item - lamp"));
     QCOMPARE(world.items[0].identifier, std::string("lamp"));
@@ -221,7 +222,7 @@ void EntityCommandsTest::deleteShiftsLaterIdentifiers()
     QCOMPARE(session.entry(ListCommand::EditMob, QStringLiteral("Bob"))->data().toInt(), ID_EDIT_MOB_FIRST);
     QCOMPARE(session.entry(ListCommand::EditMob, QStringLiteral("Cid"))->data().toInt(), ID_EDIT_MOB_FIRST + 1);
     EditorAnswer seen;
-    whenModal(answer(&seen, "Cid", "Cancel"));
+    whenModal(answer(&seen, "Cid", QStringLiteral("Cancel")));
     session.commands->run(ID_EDIT_MOB_FIRST + 1);
     QCOMPARE(seen.title, QStringLiteral("Editing a Existing Mob - Cid"));
 
@@ -332,6 +333,7 @@ void EntityCommandsTest::reformatEveryDescription()
     // Every description of the zone may have changed: closing must ask to save.
     QVERIFY(session.doc.IsModified());
 
+    world.rooms[0].description = text;
     session.choose(ID_REFORMAT_80);
     QCOMPARE(world.rooms[0].description,
              std::string("abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd\r\nabcd\r\n"));
