@@ -157,7 +157,7 @@ void BM_Open(benchmark::State& state)
 }
 
 // Copying the document with a plain read/write loop: the floor for save and open.
-void copyFile(const fs::path& from, const fs::path& to)
+void copyFile(const fs::path& from, const fs::path& to, bool sync = false)
 {
     int in = ::open(from.c_str(), O_RDONLY);
     int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -171,6 +171,8 @@ void copyFile(const fs::path& from, const fs::path& to)
         if (::write(out, buffer, static_cast<std::size_t>(n)) != n)
             throw std::runtime_error("cannot write " + to.string());
     }
+    if (sync)
+        ::fsync(out);
     ::close(in);
     ::close(out);
 }
@@ -181,6 +183,14 @@ void BM_Copy(benchmark::State& state)
     for (auto _ : state)
         copyFile(zone.rlm, zone.copyTarget);
     state.SetBytesProcessed(static_cast<int64_t>(fs::file_size(zone.rlm) * state.iterations()));
+}
+
+// The same copy flushed to disk, as every save of the program is.
+void BM_CopySynced(benchmark::State& state)
+{
+    Zone& zone = zoneOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        copyFile(zone.rlm, zone.copyTarget, true);
 }
 
 // ---- import ----------------------------------------------------------------------------------
@@ -328,6 +338,7 @@ void printTable(const RatioReporter& times)
         {"generate / buffered writes", "BM_Generate", "BM_GenerateFloor", "<= 2"},
         {"generate / writes + fsync", "BM_Generate", "BM_GenerateFloorSynced", "(durable floor)"},
         {"save / file copy", "BM_Save", "BM_Copy", "<= 2"},
+        {"save / file copy + fsync", "BM_Save", "BM_CopySynced", "(durable floor)"},
         {"open / file copy", "BM_Open", "BM_Copy", "<= 5"},
     };
     std::vector<double> generate;
@@ -415,7 +426,8 @@ int main(int argc, char** argv)
                         benchmark::RegisterBenchmark("BM_GenerateFloorSynced", BM_GenerateFloorSynced),
                         benchmark::RegisterBenchmark("BM_Save", BM_Save),
                         benchmark::RegisterBenchmark("BM_Open", BM_Open),
-                        benchmark::RegisterBenchmark("BM_Copy", BM_Copy)})
+                        benchmark::RegisterBenchmark("BM_Copy", BM_Copy),
+                        benchmark::RegisterBenchmark("BM_CopySynced", BM_CopySynced)})
             b->Arg(size)->Iterations(n)->UseRealTime()->Unit(benchmark::kMillisecond);
     }
     for (int kind : {0, 1}) {

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset `fuzz`: clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs each one for a bounded time: scripts/fuzz.sh [seconds per target, default 30].
+# FUZZ_BUILD_DIR chooses another build folder than build/fuzz.
 # Seeds: corpora made by fuzz_seeds, the inputs kept from earlier findings under tests/, and the
 # real area files of ../shared/realdata (read in place, never copied). What a run learns stays in
 # build/fuzz/corpus; a finding is written to build/fuzz/findings and fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-build=build/fuzz
+build=${FUZZ_BUILD_DIR:-build/fuzz}
 realdata=../shared/realdata
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --preset fuzz -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)"
 
 rm -rf "$build/seeds"
 "$build/fuzz/fuzz_seeds" "$build/seeds"

@@ -4,66 +4,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "../core/generate/TempFolder.h"
+
 namespace tarnholt::clitest {
 
-/// A fresh empty folder under the system's temporary folder, removed with its contents at the end.
-class Folder {
+/// A fresh empty folder, removed with its contents at the end.
+class Folder : public tarnholt::testing::TempFolder {
 public:
-    Folder()
-    {
-        std::random_device seed;
-        std::mt19937_64 random(seed());
-        for (;;) {
-            path_ = std::filesystem::temp_directory_path() / ("tarnholt-cli-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(path_))
-                break;
-        }
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    std::string path() const { return path_.string(); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
-
-    std::string read(const std::string& name) const { return readFile(file(name)); }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream out(path_ / name, std::ios::binary);
-        out << bytes;
-    }
-    /// The names of the files in the folder, sorted.
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> list;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            list.push_back(entry.path().filename().string());
-        std::sort(list.begin(), list.end());
-        return list;
-    }
-
     static std::string readFile(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-
-private:
-    std::filesystem::path path_;
 };
 
 /// What one run of the tool gave.

@@ -1,5 +1,6 @@
 #include "world/World.h"
 
+#include <algorithm>
 #include <cctype>
 #include <unordered_map>
 
@@ -196,7 +197,12 @@ void serializeArray(Archive& ar, std::vector<Record>& records)
     }
     records.clear();
     int32_t count = ar.readInt();
-    // Every record takes at least a few bytes; a count is never trusted for an allocation.
+    // Every record takes at least a few bytes; a count is never trusted for an allocation beyond
+    // what the rest of the data could hold. Reserving up front spares a large World the copies and
+    // the fresh memory of a growing array.
+    constexpr std::size_t kFewestBytesPerRecord = 64;
+    if (count > 0)
+        records.reserve(std::min(static_cast<std::size_t>(count), ar.remaining() / kFewestBytesPerRecord));
     for (int32_t i = 0; i < count; ++i) {
         Record r;
         r.Serialize(ar);

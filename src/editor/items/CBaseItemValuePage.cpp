@@ -200,11 +200,10 @@ void CBaseItemValuePage::addDice(const QString& label, IntField count, IntField 
 
 CBaseItemValuePage::EntryList CBaseItemValuePage::spellNames() const
 {
-    const Universe& universe = context_.universe;
-    return [&universe] {
+    return [universe = &context_.universe] {
         std::vector<std::string> names;
-        names.reserve(universe.spells.size());
-        for (const SpellEntry& spell : universe.spells)
+        names.reserve(universe->spells.size());
+        for (const SpellEntry& spell : universe->spells)
             names.push_back(spell.name);
         return names;
     };
@@ -212,10 +211,10 @@ CBaseItemValuePage::EntryList CBaseItemValuePage::spellNames() const
 
 CBaseItemValuePage::EntryList CBaseItemValuePage::tableNames(const std::vector<FlagEntry>& table)
 {
-    return [&table] {
+    return [table = &table] {
         std::vector<std::string> names;
-        names.reserve(table.size());
-        for (const FlagEntry& entry : table)
+        names.reserve(table->size());
+        for (const FlagEntry& entry : *table)
             names.push_back(entry.name);
         return names;
     };

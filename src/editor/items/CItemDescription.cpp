@@ -41,7 +41,8 @@ CItemDescription::CItemDescription(ItemEditContext& context, QWidget* parent)
         const int row = fields->rowCount();
         auto* text = new QLabel(QString::fromLatin1(label), this);
         text->setBuddy(field);
-        fields->addWidget(text, row, 0, Qt::AlignTop);
+        // The multi-line description keeps its label at the top; the others beside their line.
+        fields->addWidget(text, row, 0, field == description_ ? Qt::AlignTop : Qt::Alignment());
         fields->addWidget(field, row, 1);
     };
     addField("Item Identifier:", identifier_);

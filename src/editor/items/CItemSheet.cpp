@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -88,6 +89,10 @@ CItemSheet::CItemSheet(const QString& title, const Item& item, const World& worl
             QStringLiteral("Extra Descriptions"));
     valuePageType_ = item_.itemType;
     addValuePage(valuePageType_);
+
+    // Wide enough to show every tab at once.
+    const QSize wanted = sizeHint();
+    resize(std::max(wanted.width(), tabs_->tabBar()->sizeHint().width() + 40), wanted.height());
 
     showTab(0);
     active_ = 0;

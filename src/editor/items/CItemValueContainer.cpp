@@ -17,12 +17,13 @@ CItemValueContainer::CItemValueContainer(ItemEditContext& context, QWidget* pare
     addCheck(QStringLiteral("Closed"), "closed", bind(&ContainerValues::closed));
     addCheck(QStringLiteral("Locked"), "locked", bind(&ContainerValues::locked));
     noKey_ = addCheck(QStringLiteral("No Key Exists"), "noKey", bind(&ContainerValues::noKey));
-    const World& world = context.world;
+    // The lists are read from the World each time the page opens.
+    const World* world = &context.world;
     key_ = addNames(
         QStringLiteral("Key Object:"), "key",
-        [&world] {
+        [world] {
             std::vector<std::string> keys;
-            for (const Item& item : world.items) {
+            for (const Item& item : world->items) {
                 if (item.itemType == "Key")
                     keys.push_back(item.identifier);
             }

@@ -23,28 +23,29 @@ CItemValueDevice::CItemValueDevice(ItemEditContext& context, QWidget* parent)
         actions << QString::fromLatin1(action.name);
     action_ = addIndex(QStringLiteral("Device Type:"), "deviceType", actions, bind(&DeviceValues::action));
 
-    const World& world = context.world;
+    // The lists are read from the World each time the page opens.
+    const World* world = &context.world;
     room_ = addNames(
         QStringLiteral("Room Name:"), "room",
-        [&world] {
+        [world] {
             std::vector<std::string> list;
-            world.roomIdentifiers(list);
+            world->roomIdentifiers(list);
             return list;
         },
         bind(&DeviceValues::room));
     item_ = addNames(
         QStringLiteral("Item Name:"), "item",
-        [&world] {
+        [world] {
             std::vector<std::string> list;
-            world.itemIdentifiers(list);
+            world->itemIdentifiers(list);
             return list;
         },
         bind(&DeviceValues::item));
     mob_ = addNames(
         QStringLiteral("Mob Name:"), "mob",
-        [&world] {
+        [world] {
             std::vector<std::string> list;
-            world.mobIdentifiers(list);
+            world->mobIdentifiers(list);
             return list;
         },
         bind(&DeviceValues::mob));

@@ -22,44 +22,30 @@ namespace {
 World savedZone()
 {
     World world;
-    world.zoneNumber = 12;
-    world.zoneName = "Keep";
-    world.basePath = "/zones/keep";
-    world.maxRoomVnum = 1299;
-    world.repopTime = 15;
-    world.repopMode = 1;
-    world.startItemVnum = 1220;
-    world.startMobVnum = 1210;
-    world.startRoomVnum = 1200;
+    world.zoneNumber = 12, world.zoneName = "Keep", world.basePath = "/zones/keep", world.maxRoomVnum = 1299;
+    world.repopTime = 15, world.repopMode = 1;
+    world.startItemVnum = 1220, world.startMobVnum = 1210, world.startRoomVnum = 1200;
     return world;
 }
 
 Item itemNamed(const std::string& identifier, int32_t vnum = 0)
 {
     Item item;
-    item.identifier = identifier;
-    item.vnum = vnum;
-    item.itemType = "Note";
-    item.description = "Something.";
+    item.identifier = identifier, item.vnum = vnum, item.itemType = "Note", item.description = "Something.";
     return item;
 }
 
 Mob mobNamed(const std::string& identifier, int32_t vnum = 0)
 {
     Mob mob;
-    mob.identifier = identifier;
-    mob.vnum = vnum;
-    mob.description = "Someone.";
+    mob.identifier = identifier, mob.vnum = vnum, mob.description = "Someone.";
     return mob;
 }
 
 Room roomNamed(const std::string& identifier, int32_t vnum = 0)
 {
     Room room;
-    room.identifier = identifier;
-    room.vnum = vnum;
-    room.name = identifier;
-    room.description = "Somewhere.";
+    room.identifier = identifier, room.vnum = vnum, room.name = identifier, room.description = "Somewhere.";
     return room;
 }
 
@@ -68,20 +54,13 @@ struct Outcome {
     ScriptedQuestions questions;
 };
 
-void generateInto(World& world, const std::string& folder, Outcome& run)
+Outcome generated(World& world, const std::string& folder)
 {
+    Outcome run;
     Universe universe;
     Generator generator(universe, world);
     run.result = generator.generate(folder, run.questions);
-}
-
-std::vector<std::string> filesIn(const TempFolder& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
+    return run;
 }
 
 // --- Refusals ---------------------------------------------------------------------------------
@@ -105,13 +84,12 @@ TEST_P(GeneratorRefusal, StopsWithMessageAndWritesNothing)
     c.prepare(world);
 
     TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     EXPECT_FALSE(run.result.written);
     EXPECT_EQ(run.result.message, c.message);
     EXPECT_EQ(run.questions.messages, std::vector<std::string>{c.message});
     EXPECT_EQ(run.result.vnumsChanged, c.vnumsChanged);
-    EXPECT_TRUE(filesIn(folder).empty());
+    EXPECT_TRUE(folder.names().empty());
     EXPECT_FALSE(run.result.succeeded());
 }
 
@@ -166,14 +144,15 @@ TEST_P(VnumAssignment, FillsGapsFromTheStartNumber)
                 world.rooms.push_back(roomNamed(c.identifiers[i], c.before[i]));
         }
         TempFolder folder;
-        Outcome run;
-        generateInto(world, folder.path(), run);
+        const Outcome run = generated(world, folder.path());
         ASSERT_TRUE(run.result.written) << run.result.message;
         std::vector<int32_t> vnums;
         for (std::size_t i = 0; i < c.before.size(); ++i)
             vnums.push_back(kind == 0 ? world.items[i].vnum : kind == 1 ? world.mobs[i].vnum : world.rooms[i].vnum);
         EXPECT_EQ(vnums, c.after) << "kind " << kind;
         EXPECT_EQ(run.result.vnumsChanged, c.before != c.after) << "kind " << kind;
+        const Outcome second = generated(world, folder.path()); // numbered once, a zone keeps its numbers
+        EXPECT_FALSE(second.result.vnumsChanged) << "kind " << kind;
     }
 }
 
@@ -192,21 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                       VnumCase{"NegativeStart", -2, {"a", "b", "c"}, {0, 0, -1}, {-2, -1, 0}}),
     [](const ::testing::TestParamInfo<VnumCase>& info) { return std::string(info.param.name); });
 
-TEST(Generator, SecondRunChangesNoVnum)
-{
-    World world = savedZone();
-    world.items.push_back(itemNamed("a"));
-    world.items.push_back(itemNamed("#4512 the axe", 3));
-    TempFolder folder;
-    Outcome first;
-    generateInto(world, folder.path(), first);
-    EXPECT_TRUE(first.result.vnumsChanged);
-    Outcome second;
-    generateInto(world, folder.path(), second);
-    EXPECT_FALSE(second.result.vnumsChanged);
-    EXPECT_EQ(world.items[1].vnum, 4512);
-}
-
 // --- Files ------------------------------------------------------------------------------------
 
 TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
@@ -218,8 +182,7 @@ TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
     world.rooms.push_back(roomNamed("yard"));
     world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
     TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     ASSERT_TRUE(run.result.written);
     EXPECT_TRUE(run.result.succeeded());
     EXPECT_TRUE(run.questions.messages.empty());
@@ -228,7 +191,7 @@ TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
     EXPECT_EQ(folder.read("12.zon"), "#12\r\nKeep~\r\n1299 30 0 0\r\nS\r\n$~\r\n");
     EXPECT_EQ(run.result.files, (std::vector<std::string>{folder.file("12.obj"), folder.file("12.mob"),
                                                            folder.file("12.wld"), folder.file("12.zon")}));
-    EXPECT_EQ(filesIn(folder), (std::vector<std::string>{"12.mob", "12.obj", "12.wld", "12.zon"}));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"12.mob", "12.obj", "12.wld", "12.zon"}));
 }
 
 TEST(Generator, WorldAndZoneFilesOfTwoRooms)
@@ -238,28 +201,20 @@ TEST(Generator, WorldAndZoneFilesOfTwoRooms)
     world.items.push_back(itemNamed("sword"));
     Room hall = roomNamed("hall");
     hall.name = "Great\nHall"; // a line feed inside a one-line text reaches the disk as CR LF too
-    hall.description = "A hall.";
-    hall.exits[0].target = "yard";
-    hall.exits[0].resetState = 3;
+    hall.description = "A hall.", hall.exits[0].target = "yard", hall.exits[0].resetState = 3;
     LoadAction loadGuard;
-    loadGuard.task = LoadAction::LoadMob;
-    loadGuard.mob = "guard";
+    loadGuard.task = LoadAction::LoadMob, loadGuard.mob = "guard";
     hall.loads.push_back(loadGuard);
     Room yard = roomNamed("yard");
-    yard.name = "Yard";
-    yard.description = "A yard.";
+    yard.name = "Yard", yard.description = "A yard.";
     LoadAction dropSword;
-    dropSword.task = LoadAction::LoadItem;
-    dropSword.item = "sword";
-    dropSword.maxLoad = 2;
-    dropSword.probability = 50;
+    dropSword.task = LoadAction::LoadItem, dropSword.item = "sword", dropSword.maxLoad = 2, dropSword.probability = 50;
     yard.loads.push_back(dropSword);
     world.rooms.push_back(hall);
     world.rooms.push_back(yard);
 
     TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     ASSERT_TRUE(run.result.written);
     EXPECT_TRUE(run.result.warnings.empty());
     EXPECT_EQ(folder.read("12.wld"),
@@ -284,8 +239,7 @@ TEST(Generator, ComponentListNamesEachComponentByVnum)
     world.items.push_back(kit);
     world.items.push_back(itemNamed("blade"));
     TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     ASSERT_TRUE(run.result.written);
     EXPECT_EQ(folder.read("100.txt"), "101\r\n-1\r\n77\r\n-1\r\n$\r\n");
     EXPECT_FALSE(folder.exists("101.txt")); // no components, no list
@@ -298,21 +252,18 @@ TEST(Generator, WarningsInOrderOfTheFiles)
     Room hall = roomNamed("hall");
     hall.description.clear();
     LoadAction ghost;
-    ghost.task = LoadAction::LoadMob;
-    ghost.mob = "ghost"; // deleted mob
+    ghost.task = LoadAction::LoadMob, ghost.mob = "ghost"; // deleted mob
     hall.loads.push_back(ghost);
     world.rooms.push_back(hall);
     Mob guard = mobNamed("guard");
     guard.description.clear();
     world.mobs.push_back(guard);
     Item sword = itemNamed("sword");
-    sword.itemType.clear();
-    sword.description.clear();
+    sword.itemType.clear(), sword.description.clear();
     world.items.push_back(sword);
 
     TempFolder folder;
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     EXPECT_TRUE(run.result.written);
     EXPECT_FALSE(run.result.succeeded());
     const std::vector<Warning> expected = {
@@ -350,8 +301,7 @@ TEST(Generator, FolderThatDoesNotExistStopsWithMessageNamingTheFile)
     World world = savedZone();
     TempFolder folder;
     const std::string missing = folder.file("missing");
-    Outcome run;
-    generateInto(world, missing, run);
+    const Outcome run = generated(world, missing);
     EXPECT_FALSE(run.result.written);
     ASSERT_EQ(run.questions.messages.size(), 1u);
     EXPECT_NE(run.questions.messages[0].find(missing + "/12.obj"), std::string::npos) << run.questions.messages[0];
@@ -364,8 +314,7 @@ TEST(Generator, FileThatCannotBeReplacedStopsTheRun)
     World world = savedZone();
     TempFolder folder;
     std::filesystem::create_directory(folder.file("12.mob")); // a folder where the mob file goes
-    Outcome run;
-    generateInto(world, folder.path(), run);
+    const Outcome run = generated(world, folder.path());
     EXPECT_FALSE(run.result.written);
     ASSERT_EQ(run.questions.messages.size(), 1u);
     EXPECT_NE(run.questions.messages[0].find(folder.file("12.mob")), std::string::npos) << run.questions.messages[0];
@@ -378,31 +327,44 @@ TEST(Generator, FileThatCannotBeReplacedStopsTheRun)
 
 // --- Generation and import ----------------------------------------------------------------------
 
+// Generates `world`, imports the file `name` it wrote into a fresh zone (answering No), generates that
+// zone again and expects the same file.
+World importAndRegenerate(World world, const std::string& name, ImportKind kind)
+{
+    TempFolder first;
+    const Outcome run = generated(world, first.path());
+    EXPECT_TRUE(run.result.written);
+    EXPECT_TRUE(run.result.warnings.empty());
+
+    World imported = savedZone();
+    Universe universe;
+    ScriptedQuestions questions(false);
+    const ImportResult result = importAreaFile(first.file(name), imported, universe, questions, kind);
+    EXPECT_EQ(result.appended, 2);
+    EXPECT_FALSE(result.dropped);
+    EXPECT_TRUE(questions.messages.empty());
+    EXPECT_TRUE(questions.questions.empty());
+
+    imported.startItemVnum = imported.startMobVnum = 0; // "#" records need no start number
+    TempFolder second;
+    const Outcome again = generated(imported, second.path());
+    EXPECT_TRUE(again.result.written) << again.result.message;
+    EXPECT_FALSE(again.result.vnumsChanged);
+    EXPECT_EQ(second.read(name), first.read(name));
+    return imported;
+}
+
 TEST(Generator, GeneratedMobsImportBackToTheSameBlocks)
 {
     World world = savedZone();
     Mob guard = mobNamed("guard");
-    guard.aliases = "guard city";
-    guard.shortDescription = "the city guard";
-    guard.longDescription = "A city guard stands here.";
-    guard.description = "He looks bored.\r\nVery bored.\r\n";
+    guard.aliases = "guard city", guard.shortDescription = "the city guard";
+    guard.longDescription = "A city guard stands here.", guard.description = "He looks bored.\r\nVery bored.\r\n";
     guard.flags = {"Sentinel", "Aggressive", "Invisible"};
-    guard.attackCountIndex = 3;
-    guard.alignment = -350;
-    guard.level = 12;
-    guard.thaco = 9;
-    guard.armorClass = -2;
-    guard.hitDiceCount = 3;
-    guard.hitDiceSides = 8;
-    guard.hitBonus = 40;
-    guard.damageDiceCount = 2;
-    guard.damageDiceSides = 4;
-    guard.damageBonus = 1;
-    guard.gold = 30;
-    guard.experience = 900;
-    guard.loadPosition = 2;
-    guard.defaultPosition = 1;
-    guard.sex = 1;
+    guard.attackCountIndex = 3, guard.alignment = -350, guard.level = 12, guard.thaco = 9, guard.armorClass = -2;
+    guard.hitDiceCount = 3, guard.hitDiceSides = 8, guard.hitBonus = 40;
+    guard.damageDiceCount = 2, guard.damageDiceSides = 4, guard.damageBonus = 1;
+    guard.gold = 30, guard.experience = 900, guard.loadPosition = 2, guard.defaultPosition = 1, guard.sex = 1;
     guard.speech = {"<INTERVAL> 5\n", "<LINE> Move along. <END_LINE>\n"};
     guard.specProcs = {"CASTLE_GUARD 100 0 0"};
     world.mobs.push_back(guard);
@@ -410,83 +372,37 @@ TEST(Generator, GeneratedMobsImportBackToTheSameBlocks)
     cat.shortDescription = "a cat";
     world.mobs.push_back(cat);
 
-    TempFolder first;
-    Outcome run;
-    generateInto(world, first.path(), run);
-    ASSERT_TRUE(run.result.written);
-
-    World imported = savedZone();
-    Universe universe;
-    ScriptedQuestions questions;
-    const ImportResult result = importAreaFile(first.file("12.mob"), imported, universe, questions, ImportKind::Mobs);
-    EXPECT_EQ(result.appended, 2);
-    EXPECT_FALSE(result.dropped);
-    EXPECT_TRUE(questions.messages.empty());
+    const World imported = importAndRegenerate(world, "12.mob", ImportKind::Mobs);
     ASSERT_EQ(imported.mobs.size(), 2u);
     EXPECT_EQ(imported.mobs[0].identifier, "#1210 the city guard");
     EXPECT_EQ(imported.mobs[1].identifier, "#1211 a cat");
-
-    imported.startMobVnum = 0; // "#" mobs need no start number
-    TempFolder second;
-    Outcome again;
-    generateInto(imported, second.path(), again);
-    ASSERT_TRUE(again.result.written) << again.result.message;
-    EXPECT_FALSE(again.result.vnumsChanged);
-    EXPECT_EQ(second.read("12.mob"), first.read("12.mob"));
 }
 
 TEST(Generator, GeneratedItemsImportBackToTheSameBlocks)
 {
     World world = savedZone();
     Item lamp = itemNamed("lamp");
-    lamp.aliases = "lamp brass";
-    lamp.shortDescription = "a brass lamp";
-    lamp.longDescription = "A brass lamp lies here.";
-    lamp.description = "It is dented.\r\nStill, it shines.";
+    lamp.aliases = "lamp brass", lamp.shortDescription = "a brass lamp";
+    lamp.longDescription = "A brass lamp lies here.", lamp.description = "It is dented.\r\nStill, it shines.";
     lamp.itemType = "Light";
-    lamp.valueRecord = createItemValues("Light");
-    auto* light = dynamic_cast<LightValues*>(lamp.valueRecord.get());
-    ASSERT_NE(light, nullptr);
-    light->duration = LightValues::Hours;
-    light->lightHours = 24;
-    lamp.extraFlags = {"Glowing", "Magical"};
-    lamp.classRestrictions = {"Mage", "Cleric"};
+    auto light = std::make_unique<LightValues>();
+    light->duration = LightValues::Hours, light->lightHours = 24;
+    lamp.valueRecord = std::move(light);
+    lamp.extraFlags = {"Glowing", "Magical"}, lamp.classRestrictions = {"Mage", "Cleric"};
     lamp.wearFlags = {"Takeable", "Holdable"};
-    lamp.abilityNames = {"Strength", "Hit Roll"};
-    lamp.abilityModifiers = {2, -1};
+    lamp.abilityNames = {"Strength", "Hit Roll"}, lamp.abilityModifiers = {2, -1};
     lamp.itemSpells = {"Identify"};
-    lamp.weight = 3;
-    lamp.value = 40;
-    lamp.rent = 10;
+    lamp.weight = 3, lamp.value = 40, lamp.rent = 10;
     lamp.extraDescriptions.set("dent", "A deep dent.");
     lamp.specProcs = {"ITEM_PERCT_DAMAGE 50 0 1"};
     world.items.push_back(lamp);
     Item note = itemNamed("note");
-    note.aliases = "note";
-    note.shortDescription = "a note";
+    note.aliases = "note", note.shortDescription = "a note";
     world.items.push_back(note);
 
-    TempFolder first;
-    Outcome run;
-    generateInto(world, first.path(), run);
-    ASSERT_TRUE(run.result.written);
-    ASSERT_TRUE(run.result.warnings.empty());
-
-    World imported = savedZone();
-    Universe universe;
-    ScriptedQuestions questions(false);
-    const ImportResult result = importAreaFile(first.file("12.obj"), imported, universe, questions, ImportKind::Items);
-    EXPECT_EQ(result.appended, 2);
-    EXPECT_TRUE(questions.questions.empty());
+    const World imported = importAndRegenerate(world, "12.obj", ImportKind::Items);
     ASSERT_EQ(imported.items.size(), 2u);
     EXPECT_EQ(imported.items[0].identifier, "#1220 a brass lamp");
-
-    imported.startItemVnum = 0;
-    TempFolder second;
-    Outcome again;
-    generateInto(imported, second.path(), again);
-    ASSERT_TRUE(again.result.written) << again.result.message;
-    EXPECT_EQ(second.read("12.obj"), first.read("12.obj"));
 }
 
 } // namespace

@@ -12,27 +12,20 @@ using namespace tarnholt;
 
 namespace {
 
-/// Answers Yes/No from a list and records each question with its default button.
-class RecordingQuestions : public Questions {
+/// Answers from a list (No once it runs out) and also records each question's default button.
+class RecordingQuestions : public ScriptedQuestions {
 public:
-    explicit RecordingQuestions(std::vector<bool> answers) : answers_(std::move(answers)) {}
-    void message(const std::string& text) override { messages.push_back(text); }
+    explicit RecordingQuestions(const std::vector<bool>& answers) : ScriptedQuestions(false)
+    {
+        for (bool answer : answers)
+            queueAnswer(answer);
+    }
     bool askYesNo(const std::string& text, bool defaultNo) override
     {
-        asked.push_back(text);
         defaults.push_back(defaultNo);
-        if (next_ >= answers_.size())
-            return false;
-        return answers_[next_++];
+        return ScriptedQuestions::askYesNo(text, defaultNo);
     }
-
-    std::vector<std::string> asked;
     std::vector<bool> defaults;
-    std::vector<std::string> messages;
-
-private:
-    std::vector<bool> answers_;
-    std::size_t next_ = 0;
 };
 
 std::string repeat(const std::string& piece, int times)
@@ -68,7 +61,7 @@ TEST_P(ReformatExamples, RewrapsAsDescribed)
         std::string batch = c.input;
         EXPECT_TRUE(reformatDescription(batch, c.width, true, silent));
         EXPECT_EQ(batch, c.expected);
-        EXPECT_TRUE(silent.asked.empty());
+        EXPECT_TRUE(silent.questions.empty());
     }
 }
 
@@ -106,10 +99,10 @@ TEST(Reformat, AsksBothQuestionsWithNoAsDefault)
     RecordingQuestions questions({true, true});
     std::string text = "abc";
     reformatDescription(text, 80, false, questions);
-    ASSERT_EQ(questions.asked.size(), 2u);
-    EXPECT_EQ(questions.asked[0],
+    ASSERT_EQ(questions.questions.size(), 2u);
+    EXPECT_EQ(questions.questions[0],
               "This will reformat the description to fit on a 80-column screen.\nAre you sure you want to do this?");
-    EXPECT_EQ(questions.asked[1], "Do you want to preserve line feeds?");
+    EXPECT_EQ(questions.questions[1], "Do you want to preserve line feeds?");
     EXPECT_TRUE(questions.defaults[0]);
     EXPECT_TRUE(questions.defaults[1]);
 }
@@ -120,7 +113,7 @@ TEST(Reformat, NoToFirstQuestionLeavesTextUntouched)
     std::string text = "Trailing blanks   \r\nand a second line   ";
     EXPECT_FALSE(reformatDescription(text, 60, false, questions));
     EXPECT_EQ(text, "Trailing blanks   \r\nand a second line   ");
-    EXPECT_EQ(questions.asked.size(), 1u);
+    EXPECT_EQ(questions.questions.size(), 1u);
 }
 
 std::string withoutSeparators(const std::string& text)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace tarnholt::testing {
 
@@ -43,6 +45,16 @@ public:
     {
         std::ofstream out(path_ / name, std::ios::binary);
         out << bytes;
+    }
+
+    /// The names of the files in the folder, sorted.
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> list;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            list.push_back(entry.path().filename().string());
+        std::sort(list.begin(), list.end());
+        return list;
     }
 
 private:

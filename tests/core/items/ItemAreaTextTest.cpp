@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "items/Item.h"
 #include "items/ItemValues.h"
 #include "universe/Universe.h"
-#include "world/Files.h"
 #include "world/World.h"
 
 namespace tarnholt {
@@ -22,28 +20,17 @@ using Names = std::vector<std::string>;
 Item lantern()
 {
     Item item;
-    item.vnum = 3020;
-    item.identifier = "Lantern";
-    item.aliases = "lantern brass";
-    item.shortDescription = "a brass lantern";
-    item.longDescription = "A brass lantern lies here.";
-    item.itemType = "Light";
-    item.extraFlags = {"Glowing", "Magical"};
-    item.wearFlags = {"Takeable", "Holdable"};
+    item.vnum = 3020, item.identifier = "Lantern", item.aliases = "lantern brass";
+    item.shortDescription = "a brass lantern", item.longDescription = "A brass lantern lies here.";
+    item.itemType = "Light", item.extraFlags = {"Glowing", "Magical"}, item.wearFlags = {"Takeable", "Holdable"};
     auto light = std::make_unique<LightValues>();
-    light->duration = LightValues::Hours;
-    light->lightHours = 24;
-    light->minLevel = 5;
+    light->duration = LightValues::Hours, light->lightHours = 24, light->minLevel = 5;
     item.valueRecord = std::move(light);
-    item.weight = 3;
-    item.value = 40;
-    item.rent = 10;
+    item.weight = 3, item.value = 40, item.rent = 10;
     item.description = "It shines.\r\nBrightly.\r\n";
     item.extraDescriptions.set("handle", "A wooden handle.");
-    item.abilityNames = {"Strength", "Hit Roll", "Mana"};
-    item.abilityModifiers = {2, -1, 5};
-    item.itemSpells = {"Identify", "Bless"};
-    item.specProcs = {"ITEM_PERCT_DAMAGE 50 1 3"};
+    item.abilityNames = {"Strength", "Hit Roll", "Mana"}, item.abilityModifiers = {2, -1, 5};
+    item.itemSpells = {"Identify", "Bless"}, item.specProcs = {"ITEM_PERCT_DAMAGE 50 1 3"};
     return item;
 }
 
@@ -336,19 +323,14 @@ TEST(ItemRoundTrip, WrittenBlocksReadBackToTheSameBlocks)
     Item cask = lantern();
     cask.itemType = "Drink Container";
     auto drink = std::make_unique<DrinkValues>();
-    drink->liquid = "Dark Ale";
-    drink->maxDrinkUnits = 20;
-    drink->drinkUnitsLeft = 7;
-    drink->minLevel = 3;
+    drink->liquid = "Dark Ale", drink->maxDrinkUnits = 20, drink->drinkUnitsLeft = 7, drink->minLevel = 3;
     cask.valueRecord = std::move(drink);
     cask.classRestrictions = {"Thief", "Ninja"};
     items.push_back(std::move(cask));
     Item chest = lantern();
     chest.itemType = "Container";
     auto container = std::make_unique<ContainerValues>();
-    container->key = "#3005";
-    container->locked = container->closed = 1;
-    container->maxWeight = 90;
+    container->key = "#3005", container->locked = container->closed = 1, container->maxWeight = 90;
     chest.valueRecord = std::move(container);
     chest.abilityNames.clear();
     chest.abilityModifiers.clear();
@@ -368,51 +350,6 @@ TEST(ItemRoundTrip, WrittenBlocksReadBackToTheSameBlocks)
         read.WriteAreaText(second, universe, world);
         EXPECT_EQ(second, first) << item.itemType;
     }
-}
-
-// Every item block of the real object files goes through the reader, and back out through the writer.
-TEST(ItemRealData, EveryBlockOfTheObjectFilesReads)
-{
-    namespace fs = std::filesystem;
-    fs::path root(TARNHOLT_REALDATA_DIR);
-    if (!fs::exists(root))
-        GTEST_SKIP() << "no real data at " << root;
-    int files = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.path().extension() != ".obj")
-            continue;
-        ++files;
-        std::string data;
-        ASSERT_EQ(readWholeFile(entry.path().string(), data), FileError::None);
-        Universe universe;
-        World world;
-        ScriptedQuestions questions(true);
-        LineReader in(data);
-        std::string line;
-        int blocks = 0;
-        while (in.readLine(line) && (line.empty() || line[0] != '#')) {
-        }
-        while (!line.empty() && line[0] == '#' && line.rfind("#99999", 0) != 0) {
-            Item item;
-            line = item.ReadAreaText(in, universe, line, questions);
-            std::string out;
-            item.WriteAreaText(out, universe, world);
-            EXPECT_FALSE(out.empty());
-            ++blocks;
-        }
-        EXPECT_GT(blocks, 0) << entry.path();
-        // In the CircleMUD files every header starts a block that reads to its end. (The Diku file's
-        // extra descriptions end with "~" on their last text line, which ends no entry.)
-        if (entry.path().parent_path().filename() == "circlemud31") {
-            int headers = 0;
-            LineReader count(data);
-            while (count.readLine(line))
-                headers += line.size() > 1 && line[0] == '#' && line != "#99999" ? 1 : 0;
-            EXPECT_EQ(blocks, headers) << entry.path();
-        }
-        RecordProperty(entry.path().filename().string(), blocks);
-    }
-    EXPECT_GT(files, 0);
 }
 
 } // namespace

@@ -210,28 +210,16 @@ TEST_F(MapGesturesTest, PressOnALinkedAnchorEditsThatExit)
     EXPECT_EQ(exit(1, 2).resetState, 3);
 }
 
-TEST_F(MapGesturesTest, PressBetweenAnchorsOrOnAnEmptyCellDoesNothing)
-{
-    EXPECT_EQ(gestures.press({60, 60}, noScroll), Outcome::Nothing);
-    EXPECT_EQ(gestures.press({240, 60}, noScroll), Outcome::Nothing);
-    EXPECT_EQ(gestures.press({5, 5}, noScroll), Outcome::Nothing);
-    EXPECT_TRUE(host.opened.empty());
-}
-
 TEST_F(MapGesturesTest, DoubleClickOnAnEmptyCellCreatesARoomFromTheTemplate)
 {
-    host.templateRoom.name = "Template name";
-    host.templateRoom.terrain = "Forest";
-    host.templateRoom.column = 40;
+    host.templateRoom.name = "Template name", host.templateRoom.terrain = "Forest", host.templateRoom.column = 40;
     host.edit = [](Room& r) { r.identifier = "New"; };
     EXPECT_EQ(gestures.doubleClick({300, 120}, noScroll), Outcome::RoomCreated); // cell (3, 1)
     ASSERT_EQ(world.rooms.size(), 3u);
     const Room& made = world.rooms[2];
-    EXPECT_EQ(made.identifier, "New");
-    EXPECT_EQ(made.name, "Template name");
-    EXPECT_EQ(made.terrain, "Forest");
-    EXPECT_EQ(made.column, 3);
-    EXPECT_EQ(made.row, 1);
+    EXPECT_EQ(std::vector<std::string>({made.identifier, made.name, made.terrain}),
+              std::vector<std::string>({"New", "Template name", "Forest"}));
+    EXPECT_EQ((Point{made.column, made.row}), (Point{3, 1}));
     EXPECT_EQ(host.opened[0].title, "Creating a New Room");
     EXPECT_EQ(host.opened[0].startDirection, -1);
     EXPECT_TRUE(host.modified);
@@ -282,8 +270,12 @@ TEST_F(MapGesturesTest, NamingARoomThatHadNoIdentifierLeavesUnusedReferencesAlon
     EXPECT_EQ(world.shops[0].room, "");
 }
 
-TEST_F(MapGesturesTest, ContextMenuOnlyOverARoom)
+TEST_F(MapGesturesTest, PressAndContextMenuAwayFromARoomDoNothing)
 {
+    EXPECT_EQ(gestures.press({60, 60}, noScroll), Outcome::Nothing);
+    EXPECT_EQ(gestures.press({240, 60}, noScroll), Outcome::Nothing);
+    EXPECT_EQ(gestures.press({5, 5}, noScroll), Outcome::Nothing);
+    EXPECT_TRUE(host.opened.empty());
     EXPECT_FALSE(gestures.contextMenu({240, 60}, noScroll));
     EXPECT_FALSE(gestures.contextMenu({1, 1}, noScroll));
     EXPECT_EQ(gestures.currentRoom(), -1);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,7 +8,6 @@
 #include "generate/Generator.h"
 #include "mobs/Mob.h"
 #include "universe/Universe.h"
-#include "world/Files.h"
 #include "world/World.h"
 
 namespace tarnholt {
@@ -153,6 +151,11 @@ TEST(MobReading, TextsIdentifierAndPrefixedNumbers)
 
     EXPECT_EQ(Reading(block("A 0 0 S"), true, "#").mob.identifier, "#0 the guard");
     EXPECT_TRUE(Reading(block("A 2 0 S")).mob.flags.empty()); // special-proc code and numbers set nothing
+
+    const Reading partial(block("BF") + "#121\n"); // a short flag line keeps what it converted
+    EXPECT_EQ(partial.next, "#121");
+    EXPECT_EQ(partial.mob.flags, (Names{"Sentinel", "Aggressive"}));
+    EXPECT_EQ(partial.mob.alignment, 0);
 }
 
 struct PositionCase {
@@ -200,14 +203,6 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{block("0 0 0 S", "1 20 10 1d1+0 1d1+0", "500"), "500"},
                       std::pair{block("0 0 0 S", "1 20 10 1d1+0 1d1+0", "0 1", "8 8"), "8 8"}));
 
-TEST(MobReading, PartialFlagLineKeepsWhatItConverted)
-{
-    Reading r(block("BF") + "#121\n");
-    EXPECT_EQ(r.next, "#121");
-    EXPECT_EQ(r.mob.flags, (Names{"Sentinel", "Aggressive"}));
-    EXPECT_EQ(r.mob.alignment, 0);
-}
-
 TEST(MobReading, EndOfDataStopsEverywhereAndKeepsWhatWasRead)
 {
     std::string full = block() + "<SPECIAL>\nCOWARD 100 0 0\n</SPECIAL>\n";
@@ -233,33 +228,6 @@ TEST(MobReading, BlocksRepeatInAnyOrderAndAppend)
     EXPECT_EQ(r.mob.speech, (Names{"<INTERVAL> 10\n", "\n"}));
     EXPECT_EQ(Reading(block() + "<BEGIN_SPEECH_BLOCK>\n<INTERVAL> 10\n").next, "");
     EXPECT_EQ(Reading(block() + "#99999   \n").next, "#99999");
-}
-
-// Every mob block of the real server files reads without a crash, answering Yes to every question.
-// Files in layouts this reader does not know stop at the first line it cannot place.
-TEST(MobReading, RealServerFiles)
-{
-    namespace fs = std::filesystem;
-    if (!fs::is_directory(TARNHOLT_REALDATA_DIR))
-        GTEST_SKIP() << "no real data";
-    for (const auto& entry : fs::recursive_directory_iterator(TARNHOLT_REALDATA_DIR)) {
-        if (entry.path().extension() != ".mob")
-            continue;
-        std::string data, line;
-        ASSERT_EQ(readWholeFile(entry.path().string(), data), FileError::None);
-        Universe universe;
-        ScriptedQuestions yes(true);
-        LineReader in(data);
-        in.readLine(line);
-        int mobs = 0;
-        for (; line.size() > 1 && line[0] == '#' && line != "#99999"; ++mobs) {
-            Mob mob;
-            line = mob.ReadAreaText(in, universe, line, yes);
-            EXPECT_EQ(mob.identifier.rfind('#' + std::to_string(mob.vnum) + ' ', 0), 0u) << mob.identifier;
-        }
-        EXPECT_GE(mobs, 10) << entry.path();
-        RecordProperty(entry.path().filename().string(), mobs);
-    }
 }
 
 } // namespace

@@ -25,17 +25,11 @@ class ZoneCommand : public ::testing::TestWithParam<CommandRow> {
 protected:
     ZoneCommand()
     {
-        world.mobs.resize(1);
-        world.mobs[0].identifier = "guard";
-        world.mobs[0].vnum = 3001;
-        world.items.resize(2);
-        world.items[0].identifier = "chest";
-        world.items[0].vnum = 3010;
-        world.items[1].identifier = "sword";
-        world.items[1].vnum = 3011;
-        world.rooms.resize(1);
-        world.rooms[0].identifier = "hall";
-        world.rooms[0].vnum = 3005;
+        world.mobs.resize(1), world.items.resize(2), world.rooms.resize(1);
+        world.mobs[0].identifier = "guard", world.mobs[0].vnum = 3001;
+        world.items[0].identifier = "chest", world.items[0].vnum = 3010;
+        world.items[1].identifier = "sword", world.items[1].vnum = 3011;
+        world.rooms[0].identifier = "hall", world.rooms[0].vnum = 3005;
     }
 
     Universe universe;
@@ -49,15 +43,9 @@ TEST_P(ZoneCommand, LineAndWarnings)
 {
     const CommandRow& row = GetParam();
     LoadAction action;
-    action.task = row.task;
-    action.condition = row.condition;
-    action.probability = row.probability;
-    action.maxLoad = row.maxLoad;
-    action.mob = row.mob;
-    action.item = row.item;
-    action.equipPosition = row.equipPosition;
-    action.container = row.container;
-    action.comment = row.comment;
+    action.task = row.task, action.condition = row.condition, action.probability = row.probability;
+    action.maxLoad = row.maxLoad, action.mob = row.mob, action.item = row.item;
+    action.equipPosition = row.equipPosition, action.container = row.container, action.comment = row.comment;
 
     std::string out = "before\n";
     action.WriteZoneCommand(out, universe, world, row.room);
@@ -116,12 +104,8 @@ INSTANTIATE_TEST_SUITE_P(Warnings, ZoneCommand, ::testing::Values(
 TEST(LoadActionLabel, FollowsTheTask)
 {
     LoadAction action;
-    action.mob = "guard";
-    action.item = "sword";
-    action.equipPosition = "Wielded";
-    action.container = "chest";
-    action.probability = 50;
-    action.maxLoad = 2;
+    action.mob = "guard", action.item = "sword", action.equipPosition = "Wielded", action.container = "chest";
+    action.probability = 50, action.maxLoad = 2;
     const std::string labels[] = {
         "Load Mob guard, 50%, Max 2",
         "Load Item sword, 50%, Max 2",
@@ -141,9 +125,7 @@ TEST(LoadActionLabel, FollowsTheTask)
 TEST(LoadActionRenames, ItemNotContainerAndExactNamesOnly)
 {
     LoadAction action;
-    action.mob = "guard";
-    action.item = "chest";
-    action.container = "chest";
+    action.mob = "guard", action.item = "chest", action.container = "chest";
     action.RenameItemRef("chest", "coffer");
     action.RenameMobRef("Guard", "captain");
     action.RenameRoomRef("guard", "captain");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace tarnholt::testing {
@@ -21,6 +22,25 @@ struct RecordBytes {
     {
         bytes += static_cast<char>(s.size());
         bytes += s;
+        return *this;
+    }
+    RecordBytes& strs(std::initializer_list<std::string> list)
+    {
+        i32(static_cast<int32_t>(list.size()));
+        for (const auto& s : list)
+            str(s);
+        return *this;
+    }
+    RecordBytes& ints(std::initializer_list<int32_t> list)
+    {
+        i32(static_cast<int32_t>(list.size()));
+        for (int32_t v : list)
+            i32(v);
+        return *this;
+    }
+    RecordBytes& raw(const std::string& b)
+    {
+        bytes += b;
         return *this;
     }
     // An exit as a new room holds it: version 1, four empty strings, four zeros, placement -1.

@@ -62,20 +62,11 @@ TEST(RoomArchive, VersionZeroHasNoSpecialProceduresAndTheNextRecordFollows)
 TEST(RoomArchive, EveryFieldSurvivesARoundTrip)
 {
     Room room;
-    room.column = 4;
-    room.row = 9;
-    room.vnum = 3001;
-    room.identifier = "temple";
-    room.name = "The Temple";
-    room.description = "Line one\r\nLine two\r\n";
-    room.flags = {"Dark", "Indoors"};
-    room.specProcs = {"ROOM_STICKY", "ROOM_HEAL_ALL"};
-    room.terrain = "City";
-    room.moving = room.ignoreBoat = room.ignoreFly = 1;
-    room.moveSpeed = 3;
-    room.moveTimer = 7;
-    room.moveTo = "dock";
-    room.moveText = "Swept away.";
+    room.column = 4, room.row = 9, room.vnum = 3001, room.identifier = "temple", room.name = "The Temple";
+    room.description = "Line one\r\nLine two\r\n", room.flags = {"Dark", "Indoors"};
+    room.specProcs = {"ROOM_STICKY", "ROOM_HEAL_ALL"}, room.terrain = "City";
+    room.moving = room.ignoreBoat = room.ignoreFly = 1, room.moveSpeed = 3, room.moveTimer = 7;
+    room.moveTo = "dock", room.moveText = "Swept away.";
     room.exits[5] = Exit{"attic", "hatch", "A hatch.", "brass key", 1, 1, 3, 8, 2};
     LoadAction action{4, 2, "guard", "gem", "", "Wielded", "chest", "hidden", 3, 40, 6};
     room.loads = {action, action};

@@ -51,11 +51,8 @@ protected:
 Room temple()
 {
     Room room;
-    room.vnum = 3001;
-    room.identifier = "temple";
-    room.name = "The Temple";
-    room.description = "You stand in the temple.\r\n";
-    room.exits[0].target = "hall";
+    room.vnum = 3001, room.identifier = "temple", room.name = "The Temple";
+    room.description = "You stand in the temple.\r\n", room.exits[0].target = "hall";
     return room;
 }
 
@@ -81,9 +78,8 @@ TEST_F(RoomAreaText, EmptyDescriptionIsWrittenAndWarned)
 {
     Room room = temple();
     room.description.clear();
-    room.exits[0].target.clear();
-    room.exits[0].keywords = "forgotten"; // no target: no door block whatever else it holds
-    room.exits[0].resetState = 2;
+    room.exits[0].target.clear(); // no target: no door block whatever else it holds
+    room.exits[0].keywords = "forgotten", room.exits[0].resetState = 2;
     EXPECT_EQ(write(room), "#3001\nThe Temple~\n\n~\n30  0 0\nS\n");
     EXPECT_EQ(generator.warnings(), (std::vector<Warning>{{"Room", "temple", "No Description"}}));
 }
@@ -102,9 +98,7 @@ TEST_P(RoomLine, FlagWordsAfterTheZoneNumber)
     world.zoneNumber = 12;
     Room room = temple();
     room.exits[0].target.clear();
-    room.flags = GetParam().flags;
-    room.terrain = GetParam().terrain;
-    room.moving = GetParam().moving;
+    room.flags = GetParam().flags, room.terrain = GetParam().terrain, room.moving = GetParam().moving;
     std::string block = write(room);
     std::size_t start = block.find("~\n", block.find("~\n") + 2) + 2;
     EXPECT_EQ(block.substr(start, block.find('\n', start) + 1 - start), GetParam().line + "\n");
@@ -121,18 +115,10 @@ TEST_F(RoomAreaText, MovingRoomWithExtrasAndSpecialProcedures)
 {
     world.zoneNumber = 12;
     Room room;
-    room.vnum = 1201;
-    room.identifier = "river";
-    room.name = "River";
-    room.description = "Fast water.";
-    room.flags = {"Dark", "Indoors"};
-    room.terrain = "City";
-    room.moving = 1;
-    room.moveText = "The current drags you.";
-    room.moveTo = "dock";
-    room.moveSpeed = 2;
-    room.moveTimer = 3;
-    room.ignoreBoat = 1;
+    room.vnum = 1201, room.identifier = "river", room.name = "River", room.description = "Fast water.";
+    room.flags = {"Dark", "Indoors"}, room.terrain = "City";
+    room.moving = 1, room.moveText = "The current drags you.", room.moveTo = "dock";
+    room.moveSpeed = 2, room.moveTimer = 3, room.ignoreBoat = 1;
     room.exits[5] = Exit{"hall", "hatch", "", "", 0, 0, 0, 0, -1};
     room.extraDescriptions.set("rock", "A wet rock.\r\n");
     room.specProcs = {"A", "B"};

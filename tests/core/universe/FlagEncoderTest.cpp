@@ -34,14 +34,6 @@ TEST(FlagEncoder, OutputWritesABlankAndAWordPerField)
     }
 }
 
-TEST(FlagEncoder, InvertedClassesCarryEveryClassNotListed)
-{
-    Universe u;
-    FlagEncoder encoder;
-    encoder.addNames({"Mage", "Cleric"}, u.classRestrictions, FlagMode::Inverted);
-    EXPECT_EQ(encoder.words(), Names{"deRSTUVWX"});
-}
-
 TEST(FlagEncoder, ItemTypeLineOfALight)
 {
     Universe u;

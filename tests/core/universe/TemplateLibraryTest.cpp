@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/Questions.h"
+#include "core/generate/TempFolder.h"
 #include "universe/TemplateLibrary.h"
 
 namespace tarnholt {
@@ -16,28 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
+using testing::TempFolder;
 
 constexpr const char* kLoadFailed = "Unable to load template library.\nTemplates will not be available this session.";
-
-// A fresh folder under the system's temporary directory, removed at the end of the test.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "tarnholt-templates-XXXXXX").string();
-        path_ = mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-    std::string file() const { return (fs::path(path_) / "template.dat").string(); }
-
-private:
-    std::string path_;
-};
 
 std::string intBytes(int32_t v)
 {
@@ -45,44 +25,19 @@ std::string intBytes(int32_t v)
     return {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16), static_cast<char>(u >> 24)};
 }
 
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The blanks plus a filled-in template of each kind, and a plain room last.
 TemplateLibrary richLibrary(const std::string& dir)
 {
     Item item;
-    item.vnum = 42;
-    item.identifier = "Sword";
-    item.aliases = "sword long";
-    item.description = "It is long.\r\nAnd sharp.";
-    item.extraFlags = {"Glowing", "No Rent"};
-    item.wearFlags = {"Takeable", "Wield"};
-    item.weight = 12;
-    item.value = 300;
-    item.rent = 7;
+    item.vnum = 42, item.identifier = "Sword", item.aliases = "sword long";
+    item.description = "It is long.\r\nAnd sharp.", item.extraFlags = {"Glowing", "No Rent"};
+    item.wearFlags = {"Takeable", "Wield"}, item.weight = 12, item.value = 300, item.rent = 7;
     Mob mob;
-    mob.vnum = 9;
-    mob.identifier = "Guard";
-    mob.level = 14;
-    mob.flags = {"Sentinel"};
+    mob.vnum = 9, mob.identifier = "Guard", mob.level = 14, mob.flags = {"Sentinel"};
     mob.specProcs = {"MOB_MAGE 100 0 0"};
     Room room;
-    room.column = 3;
-    room.row = 4;
-    room.vnum = 1200;
-    room.identifier = "Gate";
-    room.name = "The Gate";
-    room.terrain = "City";
-    room.exits[0].target = "Yard";
+    room.column = 3, room.row = 4, room.vnum = 1200, room.identifier = "Gate", room.name = "The Gate";
+    room.terrain = "City", room.exits[0].target = "Yard";
     room.loads.emplace_back();
     room.loads.back().mob = "Guard";
 
@@ -103,19 +58,6 @@ void expectSameTemplates(const TemplateLibrary& a, const TemplateLibrary& b)
     EXPECT_TRUE(a.items().records() == b.items().records());
     EXPECT_TRUE(a.mobs().records() == b.mobs().records());
     EXPECT_TRUE(a.rooms().records() == b.rooms().records());
-}
-
-TEST(TemplateLibrary, StartsWithTheBlankTemplatesOnly)
-{
-    TemplateLibrary library("/nowhere");
-    EXPECT_EQ(library.items().names(), Names{"A Blank Item"});
-    EXPECT_EQ(library.mobs().names(), Names{"A Blank Mob"});
-    EXPECT_EQ(library.rooms().names(), Names{"A Blank Room"});
-    EXPECT_EQ(library.items().currentIndex() + library.mobs().currentIndex() + library.rooms().currentIndex(), 0);
-    EXPECT_EQ(library.items().current().wearFlags, Names{"Takeable"});
-    EXPECT_EQ(library.mobs().current().armorClass, 10);
-    EXPECT_EQ(library.rooms().current().terrain, "Inside");
-    EXPECT_EQ(library.filePath(), "/nowhere/template.dat");
 }
 
 TEST(TemplateLibrary, AddStoresACopyMadeAsNewUnderAFreeName)
@@ -205,23 +147,30 @@ INSTANTIATE_TEST_SUITE_P(Rules, TemplateRemoval,
                                            RemoveCase{1, 3, 1, "One"},          // a later one goes
                                            RemoveCase{3, 1, 2, "Three"}));      // an earlier one goes
 
-TEST(TemplateLibraryFile, MissingFileKeepsTheBlankTemplates)
+TEST(TemplateLibraryFile, MissingFileKeepsTheBlankTemplatesOnly)
 {
-    TempDir dir;
+    TempFolder dir;
     TemplateLibrary library(dir.path());
     ScriptedQuestions q;
     EXPECT_FALSE(library.load(q));
     EXPECT_EQ(q.messages, Names{kLoadFailed});
-    expectSameTemplates(library, TemplateLibrary("/elsewhere"));
+    EXPECT_EQ(library.items().names(), Names{"A Blank Item"});
+    EXPECT_EQ(library.mobs().names(), Names{"A Blank Mob"});
+    EXPECT_EQ(library.rooms().names(), Names{"A Blank Room"});
+    EXPECT_EQ(library.items().currentIndex() + library.mobs().currentIndex() + library.rooms().currentIndex(), 0);
+    EXPECT_EQ(library.items().current().wearFlags, Names{"Takeable"});
+    EXPECT_EQ(library.mobs().current().armorClass, 10);
+    EXPECT_EQ(library.rooms().current().terrain, "Inside");
+    EXPECT_EQ(library.filePath(), dir.file("template.dat"));
 }
 
 TEST(TemplateLibraryFile, SavedLibraryLoadsBackEqual)
 {
-    TempDir dir;
+    TempFolder dir;
     TemplateLibrary saved = richLibrary(dir.path());
     ScriptedQuestions q;
     ASSERT_TRUE(saved.save(q));
-    const std::string first = readFile(dir.file());
+    const std::string first = dir.read("template.dat");
     EXPECT_EQ(first, saved.bytes());
 
     TemplateLibrary loaded(dir.path());
@@ -234,11 +183,8 @@ TEST(TemplateLibraryFile, SavedLibraryLoadsBackEqual)
 
     // Saved again over the old file: the same bytes, and nothing else left in the folder.
     ASSERT_TRUE(loaded.save(q));
-    EXPECT_EQ(readFile(dir.file()), first);
-    std::vector<std::string> entries;
-    for (const auto& entry : fs::directory_iterator(dir.path()))
-        entries.push_back(entry.path().filename().string());
-    EXPECT_EQ(entries, Names{"template.dat"});
+    EXPECT_EQ(dir.read("template.dat"), first);
+    EXPECT_EQ(dir.names(), Names{"template.dat"});
 }
 
 TEST(TemplateLibraryFile, LayoutOfTheBlankLibrary)
@@ -261,8 +207,8 @@ TEST(TemplateLibraryFile, LayoutOfTheBlankLibrary)
 
 TEST(TemplateLibraryFile, FileWithoutBlankTemplatesGetsThemBack)
 {
-    TempDir dir;
-    writeFile(dir.file(), intBytes(1) + intBytes(0) + intBytes(0) + intBytes(-3));
+    TempFolder dir;
+    dir.write("template.dat", intBytes(1) + intBytes(0) + intBytes(0) + intBytes(-3));
     TemplateLibrary library = richLibrary(dir.path());
     ScriptedQuestions q;
     ASSERT_TRUE(library.load(q));
@@ -270,20 +216,6 @@ TEST(TemplateLibraryFile, FileWithoutBlankTemplatesGetsThemBack)
     EXPECT_EQ(library.mobs().names(), Names{"A Blank Mob"});
     EXPECT_EQ(library.rooms().names(), Names{"A Blank Room"});
     EXPECT_EQ(library.rooms().current().terrain, "Inside");
-}
-
-TEST(TemplateLibraryFile, CutFileLeavesTheTemplatesAsTheyWere)
-{
-    TempDir dir;
-    std::string whole = richLibrary("/elsewhere").bytes();
-    writeFile(dir.file(), whole.substr(0, whole.size() / 2));
-    TemplateLibrary library = richLibrary(dir.path());
-    library.items().setCurrent(1);
-    ScriptedQuestions q;
-    EXPECT_FALSE(library.load(q));
-    EXPECT_EQ(q.messages, Names{kLoadFailed});
-    expectSameTemplates(library, richLibrary("/elsewhere"));
-    EXPECT_EQ(library.items().currentIndex(), 1);
 }
 
 TEST(TemplateLibraryBytes, EveryCutOrBrokenLibraryIsRefused)
@@ -297,6 +229,17 @@ TEST(TemplateLibraryBytes, EveryCutOrBrokenLibraryIsRefused)
     ASSERT_EQ(whole.substr(whole.size() - 6), "\x05" "Plain");
     EXPECT_FALSE(library.readFrom(whole.substr(0, whole.size() - 6) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"));
     expectSameTemplates(library, richLibrary("/elsewhere"));
+
+    // Through the file: the message, and the current template stays.
+    TempFolder dir;
+    dir.write("template.dat", whole.substr(0, whole.size() / 2));
+    TemplateLibrary fromFile = richLibrary(dir.path());
+    fromFile.items().setCurrent(1);
+    ScriptedQuestions q;
+    EXPECT_FALSE(fromFile.load(q));
+    EXPECT_EQ(q.messages, Names{kLoadFailed});
+    expectSameTemplates(fromFile, richLibrary("/elsewhere"));
+    EXPECT_EQ(fromFile.items().currentIndex(), 1);
 }
 
 TEST(TemplateLibraryBytes, RandomBytesNeverCrash)
@@ -320,7 +263,7 @@ TEST(TemplateLibraryBytes, RandomBytesNeverCrash)
 
 TEST(TemplateLibraryFile, SaveToAMissingFolderFails)
 {
-    TempDir dir;
+    TempFolder dir;
     TemplateLibrary library((fs::path(dir.path()) / "gone" / "deeper").string());
     ScriptedQuestions q;
     EXPECT_FALSE(library.save(q));
@@ -329,7 +272,7 @@ TEST(TemplateLibraryFile, SaveToAMissingFolderFails)
 
 TEST(TemplateLibraryInstance, BelongsToTheFolderCurrentAtFirstUse)
 {
-    TempDir dir;
+    TempFolder dir;
     fs::path before = fs::current_path();
     fs::current_path(dir.path());
     TemplateLibrary& library = TemplateLibrary::instance();

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
-#include <unistd.h>
 
+#include "core/generate/TempFolder.h"
 #include "world/Archive.h"
 #include "items/ItemTypes.h"
 #include "world/Document.h"
 #include "world/Files.h"
 
 using namespace tarnholt;
-namespace fs = std::filesystem;
+using tarnholt::testing::TempFolder;
 
 namespace {
 
@@ -25,87 +23,41 @@ std::string le(int32_t v)
 
 std::string str(const std::string& s) { return static_cast<char>(s.size()) + s; }
 
-fs::path freshDir(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("tarnholt-doc-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string slurp(const fs::path& p)
-{
-    std::string out;
-    readWholeFile(p.string(), out);
-    return out;
-}
-
-void spit(const fs::path& p, const std::string& data) { std::ofstream(p, std::ios::binary) << data; }
-
 // A World with every kind of record and non-default fields, for round trips and truncation.
 World richWorld()
 {
     World w;
-    w.zoneName = "The Castle";
-    w.zoneNumber = 12;
-    w.repopMode = 1;
-    w.repopTime = 45;
-    w.startItemVnum = 1200;
-    w.startMobVnum = 1210;
-    w.startRoomVnum = 1220;
-    w.maxRoomVnum = 1299;
+    w.zoneName = "The Castle", w.zoneNumber = 12, w.repopMode = 1, w.repopTime = 45;
+    w.startItemVnum = 1200, w.startMobVnum = 1210, w.startRoomVnum = 1220, w.maxRoomVnum = 1299;
 
     Item sword;
-    sword.identifier = "sword";
-    sword.itemType = "Weapon";
-    sword.valueRecord = createItemValues("Weapon");
-    sword.aliases = "sword long";
-    sword.extraFlags = {"Glowing", "Magical"};
-    sword.abilityNames = {"Strength"};
-    sword.abilityModifiers = {2};
+    sword.identifier = "sword", sword.itemType = "Weapon", sword.valueRecord = createItemValues("Weapon");
+    sword.aliases = "sword long", sword.extraFlags = {"Glowing", "Magical"};
+    sword.abilityNames = {"Strength"}, sword.abilityModifiers = {2}, sword.weight = 7;
     sword.extraDescriptions.set("runes", "Old runes.\r\n");
-    sword.weight = 7;
     w.items.push_back(sword);
     Item box;
-    box.identifier = "box";
-    box.itemType = "Container";
-    box.valueRecord = createItemValues("Container");
+    box.identifier = "box", box.itemType = "Container", box.valueRecord = createItemValues("Container");
     w.items.push_back(box);
 
     Mob guard;
-    guard.identifier = "guard";
-    guard.level = 9;
-    guard.flags = {"Sentinel"};
-    guard.speech = {"<INTERVAL> Halt!\n"};
+    guard.identifier = "guard", guard.level = 9, guard.flags = {"Sentinel"}, guard.speech = {"<INTERVAL> Halt!\n"};
     w.mobs.push_back(guard);
 
     Room hall;
-    hall.identifier = "hall";
-    hall.name = "The Hall";
-    hall.description = "A hall.\r\n";
-    hall.column = 2;
-    hall.row = 3;
-    hall.flags = {"Dark"};
-    hall.specProcs = {"ROOM_STICKY"};
-    hall.exits[0].target = "yard";
-    hall.exits[0].keywords = "door";
+    hall.identifier = "hall", hall.name = "The Hall", hall.description = "A hall.\r\n";
+    hall.column = 2, hall.row = 3, hall.flags = {"Dark"}, hall.specProcs = {"ROOM_STICKY"};
+    hall.exits[0].target = "yard", hall.exits[0].keywords = "door";
     LoadAction load;
-    load.task = 0;
-    load.mob = "guard";
-    load.comment = "the guard";
+    load.task = 0, load.mob = "guard", load.comment = "the guard";
     hall.loads.push_back(load);
     w.rooms.push_back(hall);
     Room yard;
-    yard.identifier = "yard";
-    yard.column = 2;
-    yard.row = 2;
-    yard.exits[2].target = "hall";
+    yard.identifier = "yard", yard.column = 2, yard.row = 2, yard.exits[2].target = "hall";
     w.rooms.push_back(yard);
 
     Shop shop;
-    shop.keeper = "guard";
-    shop.room = "hall";
-    shop.itemsSold[0] = "sword";
+    shop.keeper = "guard", shop.room = "hall", shop.itemsSold[0] = "sword";
     w.shops.push_back(shop);
     return w;
 }
@@ -139,19 +91,19 @@ TEST(Document, BasePathCutsOnlyTheFileNamesExtension)
 
 TEST(Document, SaveOpenRoundTripIsByteIdentical)
 {
-    fs::path dir = freshDir("roundtrip");
+    TempFolder dir;
     Document doc;
     doc.world() = richWorld();
     doc.setModified();
-    std::string path = (dir / "castle.rlm").string();
+    std::string path = dir.file("castle.rlm");
     ASSERT_EQ(doc.save(path), "");
     EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(doc.world().basePath, (dir / "castle").string());
+    EXPECT_EQ(doc.world().basePath, dir.file("castle"));
     EXPECT_EQ(doc.title(), "castle.rlm");
 
     Document other;
     ASSERT_EQ(other.open(path), "");
-    EXPECT_EQ(Document::storeWorld(other.world()), slurp(path));
+    EXPECT_EQ(Document::storeWorld(other.world()), dir.read("castle.rlm"));
     const World& a = doc.world();
     const World& b = other.world();
     EXPECT_EQ(a.items, b.items);
@@ -160,36 +112,33 @@ TEST(Document, SaveOpenRoundTripIsByteIdentical)
     EXPECT_EQ(a.shops, b.shops);
     EXPECT_EQ(b.zoneName, "The Castle");
     EXPECT_EQ(b.maxRoomVnum, 1299);
-    fs::remove_all(dir);
 }
 
 TEST(Document, TruncatedFilesFailCleanlyAndLeaveTheOpenDocumentAlone)
 {
-    fs::path dir = freshDir("truncated");
+    TempFolder dir;
     World w = richWorld();
     w.basePath = "/zones/castle";
     std::string full = Document::storeWorld(w);
-    fs::path bad = dir / "bad.rlm";
 
     Document doc;
     doc.world().zoneName = "Still Open";
     doc.world().rooms.emplace_back();
     doc.setModified();
-    ASSERT_EQ(doc.save((dir / "open.rlm").string()), "");
+    ASSERT_EQ(doc.save(dir.file("open.rlm")), "");
     doc.setModified();
 
     for (std::size_t cut = 0; cut < full.size(); ++cut)
         ASSERT_THROW(Document::loadWorld(full.substr(0, cut)), ArchiveError) << "cut at " << cut;
     // Through the document, at a spread of offsets (every offset above is the same code path).
     for (std::size_t cut = 1; cut < full.size(); cut += 7) {
-        spit(bad, full.substr(0, cut));
-        ASSERT_EQ(doc.open(bad.string()), "Unexpected file format.") << "cut at " << cut;
+        dir.write("bad.rlm", full.substr(0, cut));
+        ASSERT_EQ(doc.open(dir.file("bad.rlm")), "Unexpected file format.") << "cut at " << cut;
     }
     EXPECT_EQ(doc.world().zoneName, "Still Open");
     EXPECT_EQ(doc.world().rooms.size(), 1u);
-    EXPECT_EQ(doc.path(), (dir / "open.rlm").string());
+    EXPECT_EQ(doc.path(), dir.file("open.rlm"));
     EXPECT_TRUE(doc.isModified());
-    fs::remove_all(dir);
 }
 
 TEST(Document, RandomGarbageNeverCrashes)
@@ -220,18 +169,16 @@ TEST(Document, RandomGarbageNeverCrashes)
 
 TEST(Document, ZeroByteFileOpensAsANewWorldWithThatPath)
 {
-    fs::path dir = freshDir("empty");
-    fs::path empty = dir / "empty.rlm";
-    spit(empty, "");
+    TempFolder dir;
+    dir.write("empty.rlm", "");
     Document doc;
     doc.world().zoneName = "Previous";
     doc.setModified();
-    ASSERT_EQ(doc.open(empty.string()), "");
+    ASSERT_EQ(doc.open(dir.file("empty.rlm")), "");
     EXPECT_EQ(doc.world().zoneName, "");
-    EXPECT_EQ(doc.world().basePath, (dir / "empty").string());
-    EXPECT_EQ(doc.path(), empty.string());
+    EXPECT_EQ(doc.world().basePath, dir.file("empty"));
+    EXPECT_EQ(doc.path(), dir.file("empty.rlm"));
     EXPECT_FALSE(doc.isModified());
-    fs::remove_all(dir);
 }
 
 TEST(Document, UnreadableFilesReportTheFileMessage)

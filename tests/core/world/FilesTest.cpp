@@ -1,65 +1,46 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/generate/TempFolder.h"
 #include "world/Files.h"
 
 using namespace tarnholt;
 namespace fs = std::filesystem;
+using tarnholt::testing::TempFolder;
 
-namespace {
-
-fs::path freshDir(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("tarnholt-files-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
 
 TEST(Files, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
-    fs::path dir = freshDir("replace");
-    fs::path target = dir / "castle.rlm";
-    ASSERT_EQ(writeFileAtomically(target.string(), "old"), FileError::None);
-    ASSERT_EQ(writeFileAtomically(target.string(), "new contents"), FileError::None);
-    EXPECT_EQ(slurp(target), "new contents");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    TempFolder dir;
+    const std::string target = dir.file("castle.rlm");
+    ASSERT_EQ(writeFileAtomically(target, "old"), FileError::None);
+    ASSERT_EQ(writeFileAtomically(target, "new contents"), FileError::None);
+    EXPECT_EQ(dir.read("castle.rlm"), "new contents");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"castle.rlm"});
 
     // A temporary left behind by a save that was killed is replaced by the next save.
-    std::ofstream(dir / ".castle.rlm.saving") << "half";
-    ASSERT_EQ(writeFileAtomically(target.string(), "third"), FileError::None);
-    EXPECT_EQ(slurp(target), "third");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    fs::remove_all(dir);
+    dir.write(".castle.rlm.saving", "half");
+    ASSERT_EQ(writeFileAtomically(target, "third"), FileError::None);
+    EXPECT_EQ(dir.read("castle.rlm"), "third");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"castle.rlm"});
 }
 
 TEST(Files, ReadOnlyFolderKeepsTheOldFileAndSaysWhy)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
-    fs::path dir = freshDir("readonly");
-    fs::path target = dir / "castle.rlm";
-    ASSERT_EQ(writeFileAtomically(target.string(), "old"), FileError::None);
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    FileError e = writeFileAtomically(target.string(), "new");
-    fs::permissions(dir, fs::perms::owner_all);
+    TempFolder dir;
+    ASSERT_EQ(writeFileAtomically(dir.file("castle.rlm"), "old"), FileError::None);
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    FileError e = writeFileAtomically(dir.file("castle.rlm"), "new");
+    fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(e, FileError::AccessDenied);
-    EXPECT_EQ(slurp(target), "old");
+    EXPECT_EQ(dir.read("castle.rlm"), "old");
     EXPECT_EQ(fileErrorMessage(e, "castle.rlm"),
               "Unable to write to castle.rlm, it is read-only or opened by someone else.");
-    fs::remove_all(dir);
 }
 
 TEST(Files, MissingFileAndFolderMessages)

@@ -487,16 +487,6 @@ void ItemPagesTest::valuePagesStoreTheirFields()
     QCOMPARE(static_cast<const ScrollValues&>(*scroll.valueRecord).spellOne, std::string());
     QCOMPARE(static_cast<const ScrollValues&>(*scroll.valueRecord).spellTwo, std::string("Bless"));
 
-    Item drink = edit("Drink Container", "Drink Container", [](QWidget* page) {
-        QVERIFY(choose(findNamed<QComboBox>(page, "liquid"), qt("Ale")));
-        tick(page, "Starting drink in container is poisonous", true);
-        type(findNamed<QLineEdit>(page, "drinkUnitsLeft"), qt("3"));
-    });
-    const auto& drinkValues = static_cast<const DrinkValues&>(*drink.valueRecord);
-    QCOMPARE(drinkValues.liquid, std::string("Ale"));
-    QCOMPARE(drinkValues.poisoned, 1);
-    QCOMPARE(drinkValues.drinkUnitsLeft, 3);
-
     Item wand = edit("Wand", "Wand", [](QWidget* page) {
         type(findNamed<QLineEdit>(page, "maxCharges"), qt("5"));
         QVERIFY(choose(findNamed<QComboBox>(page, "spell"), qt("Blindness")));

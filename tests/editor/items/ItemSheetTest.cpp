@@ -82,7 +82,6 @@ private slots:
 
     void copyItemKeepsTheTypedIdentifier();
     void useTemplateKeepsVnumAndIdentifier();
-    void cancelledPickListChangesNothing();
 
     void editItemHandsBackOnOkOnly();
     void applyItemEditRenamesReferences();
@@ -519,22 +518,6 @@ void ItemSheetTest::useTemplateKeepsVnumAndIdentifier()
     expected.vnum = 3012;
     expected.identifier = "torch";
     QCOMPARE(sheet->item(), expected);
-}
-
-void ItemSheetTest::cancelledPickListChangesNothing()
-{
-    auto sheet = fixture_->open(fixture_->world.items[1]);
-    QWidget* page = sheet->activePage();
-    onPickList([](CPickList& form) {
-        // "Use" without a choice is refused; then the builder gives up.
-        click(&form, "Use");
-        form.reject();
-    });
-    click(page, "Copy Item");
-    QCOMPARE(fixture_->questions.messages,
-             std::vector<std::string>{"You must select an entry before exiting."});
-    click(sheet.get(), "OK");
-    QCOMPARE(sheet->item(), fixture_->world.items[1]);
 }
 
 void ItemSheetTest::editItemHandsBackOnOkOnly()
