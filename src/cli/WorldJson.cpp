@@ -545,8 +545,9 @@ void Out::values(const char* key, const Item& item)
         object_[key] = nullptr;
         return;
     }
-    const ItemValues& values =
-        item.valueRecord && typeid(*item.valueRecord) == typeid(*expected) ? *item.valueRecord : *expected;
+    const ItemValues* held = item.valueRecord.get();
+    const ItemValues& wanted = *expected;
+    const ItemValues& values = held && typeid(*held) == typeid(wanted) ? *held : wanted;
     Json object = Json::object();
     Out out(object);
     valueFields(out, values);

@@ -117,18 +117,46 @@ std::vector<int32_t> vnumsOf(const std::vector<R>& records)
     return out;
 }
 
-bool writeAreaFile(const std::string& outDir, const std::string& name, const std::string& text,
-                   Questions& questions, GenerateResult& result)
-{
-    const std::string path = joinPath(outDir, name);
-    const FileError error = writeFileAtomically(path, toCrLf(text));
-    if (error != FileError::None) {
-        stop(fileErrorMessage(error, path), questions, result);
-        return false;
+// One area file being written: its text is made record by record and goes to disk (CR LF line
+// ends) a chunk at a time, so a large zone is never held whole in memory.
+class AreaFileOut {
+public:
+    AreaFileOut(const std::string& outDir, const std::string& name) : path_(joinPath(outDir, name)), writer_(path_)
+    {
+        text_.reserve(kChunk + 65536);
     }
-    result.files.push_back(path);
-    return true;
-}
+
+    std::string& text() { return text_; }
+
+    /// Called after each record: hands a full chunk to the file.
+    void recordDone()
+    {
+        if (text_.size() >= kChunk) {
+            writer_.writeCrLf(text_);
+            text_.clear();
+        }
+    }
+
+    /// Writes the rest and renames the file into place; false (after the message) when it failed.
+    bool finish(Questions& questions, GenerateResult& result)
+    {
+        writer_.writeCrLf(text_);
+        text_.clear();
+        const FileError error = writer_.commit();
+        if (error != FileError::None) {
+            stop(fileErrorMessage(error, path_), questions, result);
+            return false;
+        }
+        result.files.push_back(path_);
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kChunk = std::size_t(1) << 20;
+    std::string path_;
+    AtomicFileWriter writer_;
+    std::string text_;
+};
 
 } // namespace
 
@@ -190,42 +218,54 @@ bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
     const std::string zone = std::to_string(world_.zoneNumber);
-    std::string text;
-
-    for (const Item& item : world_.items)
-        item.WriteAreaText(text, universe_, world_);
-    text += kEndMarker;
-    if (!writeAreaFile(outDir, zone + ".obj", text, questions, result))
-        return false;
+    {
+        AreaFileOut file(outDir, zone + ".obj");
+        for (const Item& item : world_.items) {
+            item.WriteAreaText(file.text(), universe_, world_);
+            file.recordDone();
+        }
+        file.text() += kEndMarker;
+        if (!file.finish(questions, result))
+            return false;
+    }
 
     for (const Item& item : world_.items) {
         if (item.assemblyComponents.empty())
             continue;
-        text.clear();
+        AreaFileOut file(outDir, std::to_string(item.vnum) + ".txt");
         for (const std::string& component : item.assemblyComponents) {
-            text += world_.itemVnumText(component);
-            text += '\n';
+            file.text() += world_.itemVnumText(component);
+            file.text() += '\n';
         }
-        text += "$\n";
-        if (!writeAreaFile(outDir, std::to_string(item.vnum) + ".txt", text, questions, result))
+        file.text() += "$\n";
+        if (!file.finish(questions, result))
             return false;
     }
 
-    text.clear();
-    for (const Mob& mob : world_.mobs)
-        mob.WriteAreaText(text, universe_);
-    text += kEndMarker;
-    if (!writeAreaFile(outDir, zone + ".mob", text, questions, result))
-        return false;
+    {
+        AreaFileOut file(outDir, zone + ".mob");
+        for (const Mob& mob : world_.mobs) {
+            mob.WriteAreaText(file.text(), universe_);
+            file.recordDone();
+        }
+        file.text() += kEndMarker;
+        if (!file.finish(questions, result))
+            return false;
+    }
 
-    text.clear();
-    for (const Room& room : world_.rooms)
-        room.WriteAreaText(text, universe_, world_);
-    text += kEndMarker;
-    if (!writeAreaFile(outDir, zone + ".wld", text, questions, result))
-        return false;
+    {
+        AreaFileOut file(outDir, zone + ".wld");
+        for (const Room& room : world_.rooms) {
+            room.WriteAreaText(file.text(), universe_, world_);
+            file.recordDone();
+        }
+        file.text() += kEndMarker;
+        if (!file.finish(questions, result))
+            return false;
+    }
 
-    text.clear();
+    AreaFileOut file(outDir, zone + ".zon");
+    std::string& text = file.text();
     text += "#" + zone + "\n" + world_.zoneName + "~\n";
     text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
         + std::to_string(world_.repopMode) + " 0\n";
@@ -233,9 +273,10 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
         room.WriteDoorResets(text, universe_, world_);
         for (const LoadAction& load : room.loads)
             load.WriteZoneCommand(text, universe_, world_, room.identifier);
+        file.recordDone();
     }
     text += "S\n$~\n";
-    return writeAreaFile(outDir, zone + ".zon", text, questions, result);
+    return file.finish(questions, result);
 }
 
 } // namespace tarnholt

@@ -133,7 +133,9 @@ void Item::Serialize(Archive& ar)
         // type: a record that does not match its type (or a missing one) is stored as the type's
         // default record, and none at all for a type without values.
         if (std::unique_ptr<ItemValues> expected = createItemValues(itemType)) {
-            if (valueRecord && typeid(*valueRecord) == typeid(*expected))
+            const ItemValues* held = valueRecord.get();
+            const ItemValues& wanted = *expected;
+            if (held && typeid(*held) == typeid(wanted))
                 valueRecord->Serialize(ar);
             else
                 expected->Serialize(ar);

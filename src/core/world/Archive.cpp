@@ -12,6 +12,19 @@ Archive::Archive() : loading_(false) {}
 
 Archive::Archive(std::string_view data) : loading_(true), in_(data) {}
 
+Archive::Archive(Sink sink, std::size_t chunkSize) : loading_(false), sink_(std::move(sink)), chunkSize_(chunkSize)
+{
+    out_.reserve(chunkSize_ + 4096);
+}
+
+void Archive::flush()
+{
+    if (sink_ && !out_.empty()) {
+        sink_(out_);
+        out_.clear(); // keeps its capacity: the same memory serves every chunk
+    }
+}
+
 void Archive::need(std::size_t size) const
 {
     if (size > in_.size() - pos_)
@@ -33,6 +46,7 @@ void Archive::writeDword(uint32_t value)
     char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
                      static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
     out_.append(bytes, 4);
+    maybeFlush();
 }
 
 void Archive::writeBytes(const char* data, std::size_t size) { out_.append(data, size); }
@@ -51,6 +65,7 @@ void Archive::writeString(std::string_view text)
         writeDword(static_cast<uint32_t>(n));
     }
     writeBytes(text.data(), n);
+    maybeFlush();
 }
 
 void Archive::writeStringList(const std::vector<std::string>& list)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,6 +24,11 @@ public:
     Archive();
     /// An archive that loads from `data`, which must outlive it.
     explicit Archive(std::string_view data);
+    /// An archive that stores through `sink`, handing it the bytes in chunks of about `chunkSize`
+    /// (so a large World is never held whole in memory); `flush` hands over the rest.
+    using Sink = std::function<void(std::string_view)>;
+    Archive(Sink sink, std::size_t chunkSize);
+    void flush();
 
     bool isLoading() const { return loading_; }
     bool isStoring() const { return !loading_; }
@@ -60,11 +66,18 @@ public:
 
 private:
     void need(std::size_t size) const;
+    void maybeFlush()
+    {
+        if (sink_ && out_.size() >= chunkSize_)
+            flush();
+    }
 
     bool loading_;
     std::string out_;
     std::string_view in_;
     std::size_t pos_ = 0;
+    Sink sink_;
+    std::size_t chunkSize_ = 0;
 };
 
 } // namespace tarnholt

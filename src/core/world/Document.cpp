@@ -78,7 +78,14 @@ std::string Document::save(const std::string& path)
 {
     std::string previousBase = world_->basePath;
     world_->basePath = basePathFor(path);
-    FileError error = writeFileAtomically(path, storeWorld(*world_));
+    // The archive goes to disk in chunks as it is made.
+    AtomicFileWriter writer(path);
+    if (writer.error() == FileError::None) {
+        Archive ar([&writer](std::string_view chunk) { writer.write(chunk); }, std::size_t(1) << 20);
+        world_->Serialize(ar);
+        ar.flush();
+    }
+    FileError error = writer.commit();
     if (error != FileError::None) {
         world_->basePath = previousBase;
         return fileErrorMessage(error, path);

@@ -119,47 +119,96 @@ FileError readWholeFile(const std::string& path, std::string& out)
     return FileError::None;
 }
 
-FileError writeFileAtomically(const std::string& path, std::string_view data)
+AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path))
 {
     // One fixed temporary name per target: a temporary left by a save that was killed midway is
     // simply replaced by the next save, so none accumulate.
-    std::string dir = directoryOf(path);
-    std::string temp = joinPath(dir, "." + fileNameOf(path) + ".saving");
-    ::unlink(temp.c_str());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return fromErrno(errno, true);
+    temp_ = joinPath(directoryOf(path_), "." + fileNameOf(path_) + ".saving");
+    ::unlink(temp_.c_str());
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0)
+        error_ = fromErrno(errno, true);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!committed_)
+        ::unlink(temp_.c_str());
+}
+
+void AtomicFileWriter::fail(int err)
+{
+    if (error_ == FileError::None)
+        error_ = fromErrno(err, true);
+}
+
+void AtomicFileWriter::write(std::string_view data)
+{
+    if (error_ != FileError::None || fd_ < 0)
+        return;
     int err = 0;
-    bool ok = writeAll(fd, data, err);
-    if (ok && ::fsync(fd) != 0) {
-        err = errno;
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        err = errno;
-        ok = false;
-    }
-    if (ok) {
-        // Keep the permissions of the file being replaced.
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0)
-            ::chmod(temp.c_str(), st.st_mode & 07777);
-        if (::rename(temp.c_str(), path.c_str()) != 0) {
-            err = errno;
-            ok = false;
+    if (!writeAll(fd_, data, err))
+        fail(err);
+}
+
+void AtomicFileWriter::writeCrLf(std::string_view text)
+{
+    crlf_.clear();
+    crlf_.reserve(text.size() + text.size() / 16);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) {
+            crlf_.append(text.substr(start));
+            break;
         }
+        crlf_.append(text.substr(start, lf - start));
+        crlf_ += "\r\n";
+        start = lf + 1;
     }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return fromErrno(err, true);
+    write(crlf_);
+}
+
+FileError AtomicFileWriter::commit()
+{
+    if (fd_ < 0)
+        return error_;
+    if (error_ == FileError::None && ::fsync(fd_) != 0)
+        fail(errno);
+    if (::close(fd_) != 0)
+        fail(errno);
+    fd_ = -1;
+    if (error_ != FileError::None) {
+        ::unlink(temp_.c_str());
+        return error_;
     }
+    // Keep the permissions of the file being replaced.
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0)
+        ::chmod(temp_.c_str(), st.st_mode & 07777);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) {
+        fail(errno);
+        ::unlink(temp_.c_str());
+        return error_;
+    }
+    committed_ = true;
     // Make the rename itself durable.
+    std::string dir = directoryOf(path_);
     int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
     return FileError::None;
+}
+
+FileError writeFileAtomically(const std::string& path, std::string_view data)
+{
+    AtomicFileWriter writer(path);
+    writer.write(data);
+    return writer.commit();
 }
 
 std::string toCrLf(std::string_view data)

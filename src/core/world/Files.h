@@ -22,6 +22,36 @@ std::string fileErrorMessage(FileError error, std::string_view fileName);
 /// Reads a whole file into `out`.
 FileError readWholeFile(const std::string& path, std::string& out);
 
+/// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
+/// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
+/// successful commit removes its temporary, so `path` keeps its old contents.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::string path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    /// Appends bytes; after a failure, further writes do nothing and `commit` reports the error.
+    void write(std::string_view data);
+    /// Appends text with every "\n" written as "\r\n".
+    void writeCrLf(std::string_view text);
+    /// Flushes, closes and renames the temporary over the target.
+    FileError commit();
+    /// The first error met so far (opening included).
+    FileError error() const { return error_; }
+
+private:
+    void fail(int err);
+
+    std::string path_;
+    std::string temp_;
+    std::string crlf_;
+    int fd_ = -1;
+    FileError error_ = FileError::None;
+    bool committed_ = false;
+};
+
 /// Writes `data` to a temporary file beside `path`, flushes it to disk and renames it over `path`,
 /// so `path` holds either its old contents or all of the new ones. The temporary is removed on failure.
 FileError writeFileAtomically(const std::string& path, std::string_view data);
