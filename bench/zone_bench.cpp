@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "SampleZone.h"
+#include "app/LargePages.h"
 #include "app/Questions.h"
 #include "generate/Generator.h"
 #include "map/Importer.h"
@@ -397,6 +398,8 @@ std::vector<int> parseSizes(const std::string& text)
 
 int main(int argc, char** argv)
 {
+    // As the editor and the command-line tool do at start.
+    preferLargePages(argv);
     if (argc == 3 && std::strcmp(argv[1], "--measure-open") == 0)
         return measureOpen(argv[2]);
 

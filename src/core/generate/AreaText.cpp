@@ -31,12 +31,16 @@ std::string normalizeText(std::string_view text)
         text.remove_suffix(2);
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue; // the LF that follows is kept
-        out += text[i];
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t cr = text.find("\r\n", start);
+        if (cr == std::string_view::npos) {
+            out.append(text.substr(start));
+            return out;
+        }
+        out.append(text.substr(start, cr - start));
+        start = cr + 1; // the LF that follows is kept
     }
-    return out;
 }
 
 bool askContinue(Questions& questions, std::string_view format, int number, const std::string& line)
@@ -68,7 +72,7 @@ bool readTildeText(LineReader& in, std::string& text)
     for (;;) {
         if (!in.readLine(line))
             return false;
-        line = trimRight(line);
+        trimRightInPlace(line);
         bool last = !line.empty() && line.back() == '~';
         if (last)
             line.pop_back();
@@ -81,6 +85,19 @@ bool readTildeText(LineReader& in, std::string& text)
         if (last)
             return true;
     }
+}
+
+void trimRightInPlace(std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 0) {
+        char c = text[end - 1];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f')
+            --end;
+        else
+            break;
+    }
+    text.resize(end);
 }
 
 std::string trimRight(std::string_view text)
@@ -100,10 +117,16 @@ std::string removeTildes(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (char c : text)
-        if (c != '~')
-            out += c;
-    return out;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tilde = text.find('~', start);
+        if (tilde == std::string_view::npos) {
+            out.append(text.substr(start));
+            return out;
+        }
+        out.append(text.substr(start, tilde - start));
+        start = tilde + 1;
+    }
 }
 
 } // namespace tarnholt

@@ -37,6 +37,8 @@ bool readTildeText(LineReader& in, std::string& text);
 
 /// `text` without its trailing white space (blanks, tabs, CR, LF, VT, FF).
 std::string trimRight(std::string_view text);
+/// The same, cutting `text` itself.
+void trimRightInPlace(std::string& text);
 /// `text` with every "~" removed.
 std::string removeTildes(std::string_view text);
 

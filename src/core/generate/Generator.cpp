@@ -121,7 +121,8 @@ std::vector<int32_t> vnumsOf(const std::vector<R>& records)
 // ends) a chunk at a time, so a large zone is never held whole in memory.
 class AreaFileOut {
 public:
-    AreaFileOut(const std::string& outDir, const std::string& name) : path_(joinPath(outDir, name)), writer_(path_)
+    AreaFileOut(const std::string& outDir, const std::string& name)
+        : path_(joinPath(outDir, name)), writer_(path_, Durability::Regenerable)
     {
         text_.reserve(kChunk + 65536);
     }

@@ -244,7 +244,6 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
     int32_t number = 0;
     if (!header.empty() && scanInt(header, pos, number))
         vnum = number;
-    identifier = "#" + std::to_string(vnum);
 
     std::string line;
     if (!in.readLine(line))
@@ -324,7 +323,7 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
     for (;;) {
         if (!in.readLine(line))
             break; // the optional part may end with the data
-        line = trimRight(line);
+        trimRightInPlace(line);
         if (line == "E") {
             if (!extraDescriptions.ReadAreaText(in))
                 return {};

@@ -20,12 +20,18 @@ ImportResult importRecords(std::string_view data, std::vector<R>& records, Unive
 {
     ImportResult result;
     result.opened = true;
+    // Room for one record per line that starts with "#" (an upper bound, the end marker included),
+    // so a large file is read into place instead of into an array that keeps moving as it grows.
+    std::size_t headers = !data.empty() && data.front() == '#' ? 1 : 0;
+    for (std::size_t at = data.find("\n#"); at != std::string_view::npos; at = data.find("\n#", at + 2))
+        ++headers;
+    records.reserve(records.size() + headers);
     LineReader in(data);
     std::string line;
     in.readLine(line);
     for (;;) {
         R record;
-        line = trimRight(line);
+        trimRightInPlace(line);
         if (line == kEndMarker) {
             result.endMarker = true;
             break;

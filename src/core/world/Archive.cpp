@@ -118,6 +118,13 @@ void Archive::readBytes(char* data, std::size_t size)
 
 std::string Archive::readString()
 {
+    std::string s;
+    readStringInto(s);
+    return s;
+}
+
+void Archive::readStringInto(std::string& out)
+{
     // A length larger than what is left fails before anything is allocated.
     auto readLength = [this]() -> std::pair<uint32_t, bool> {
         uint8_t b = readByte();
@@ -137,14 +144,14 @@ std::string Archive::readString()
             throw ArchiveError(kEndOfFile);
         std::size_t bytes = static_cast<std::size_t>(units) * 2;
         need(bytes);
-        std::string s = utf16leToCp1252(in_.substr(pos_, bytes));
+        out = utf16leToCp1252(in_.substr(pos_, bytes));
         pos_ += bytes;
-        return s;
+        return;
     }
     need(length);
-    std::string s(in_.substr(pos_, length));
+    // Assigning in place keeps the memory the field already has (a default text, a short name).
+    out.assign(in_.data() + pos_, length);
     pos_ += length;
-    return s;
 }
 
 void Archive::readStringList(std::vector<std::string>& list)
@@ -152,7 +159,7 @@ void Archive::readStringList(std::vector<std::string>& list)
     list.clear();
     int32_t count = readInt();
     for (int32_t i = 0; i < count; ++i)
-        list.push_back(readString()); // every string needs at least one byte, so a huge count runs out quickly
+        readStringInto(list.emplace_back()); // every string needs at least one byte, so a huge count runs out quickly
 }
 
 void Archive::readIntList(std::vector<int32_t>& list)
@@ -176,7 +183,7 @@ void Archive::serialize(int32_t& value)
 void Archive::serialize(std::string& text)
 {
     if (loading_)
-        text = readString();
+        readStringInto(text);
     else
         writeString(text);
 }

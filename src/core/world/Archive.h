@@ -48,6 +48,8 @@ public:
     uint32_t readDword();
     void readBytes(char* data, std::size_t size);
     std::string readString();
+    /// Reads a string into `out`, reusing its memory.
+    void readStringInto(std::string& out);
     /// Empties the list, then reads a count and that many strings (none for a count of 0 or below).
     void readStringList(std::vector<std::string>& list);
     void readIntList(std::vector<int32_t>& list);

@@ -1,5 +1,7 @@
 #include "world/Files.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -98,11 +100,14 @@ FileError readWholeFile(const std::string& path, std::string& out)
         ::close(fd);
         return FileError::ReadFailed;
     }
-    if (st.st_size > 0)
-        out.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
+    // Read straight into the result: the size the file has now, then whatever it grew by since.
+    std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    out.resize(std::max<std::size_t>(size + 1, 65536)); // one byte more lets the last read see the end
+    std::size_t used = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == out.size())
+            out.resize(out.size() * 2);
+        ssize_t n = ::read(fd, out.data() + used, out.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -113,13 +118,15 @@ FileError readWholeFile(const std::string& path, std::string& out)
         }
         if (n == 0)
             break;
-        out.append(buffer, static_cast<std::size_t>(n));
+        used += static_cast<std::size_t>(n);
     }
+    out.resize(used);
     ::close(fd);
     return FileError::None;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : path_(std::move(path))
+AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
+    : path_(std::move(path)), durability_(durability)
 {
     // One fixed temporary name per target: a temporary left by a save that was killed midway is
     // simply replaced by the next save, so none accumulate.
@@ -149,8 +156,17 @@ void AtomicFileWriter::write(std::string_view data)
     if (error_ != FileError::None || fd_ < 0)
         return;
     int err = 0;
-    if (!writeAll(fd_, data, err))
+    if (!writeAll(fd_, data, err)) {
         fail(err);
+        return;
+    }
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Start the disk writes of what is in now, without waiting for them: the flush at commit then
+    // finds most of the file already on its way instead of all of it still to do.
+    if (durability_ == Durability::OnDisk && data.size() >= kStartWritebackBytes)
+        ::sync_file_range(fd_, static_cast<off_t>(written_), static_cast<off_t>(data.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+    written_ += data.size();
 }
 
 void AtomicFileWriter::writeCrLf(std::string_view text)
@@ -175,7 +191,7 @@ FileError AtomicFileWriter::commit()
 {
     if (fd_ < 0)
         return error_;
-    if (error_ == FileError::None && ::fsync(fd_) != 0)
+    if (error_ == FileError::None && durability_ == Durability::OnDisk && ::fsync(fd_) != 0)
         fail(errno);
     if (::close(fd_) != 0)
         fail(errno);
@@ -194,6 +210,8 @@ FileError AtomicFileWriter::commit()
         return error_;
     }
     committed_ = true;
+    if (durability_ != Durability::OnDisk)
+        return FileError::None;
     // Make the rename itself durable.
     std::string dir = directoryOf(path_);
     int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -204,9 +222,9 @@ FileError AtomicFileWriter::commit()
     return FileError::None;
 }
 
-FileError writeFileAtomically(const std::string& path, std::string_view data)
+FileError writeFileAtomically(const std::string& path, std::string_view data, Durability durability)
 {
-    AtomicFileWriter writer(path);
+    AtomicFileWriter writer(path, durability);
     writer.write(data);
     return writer.commit();
 }
@@ -215,12 +233,17 @@ std::string toCrLf(std::string_view data)
 {
     std::string out;
     out.reserve(data.size() + data.size() / 16);
-    for (char c : data) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t lf = data.find('\n', start);
+        if (lf == std::string_view::npos) {
+            out.append(data.substr(start));
+            return out;
+        }
+        out.append(data.substr(start, lf - start));
+        out += "\r\n";
+        start = lf + 1;
     }
-    return out;
 }
 
 std::string directoryOf(const std::string& path)

@@ -25,9 +25,16 @@ FileError readWholeFile(const std::string& path, std::string& out);
 /// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
 /// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
 /// successful commit removes its temporary, so `path` keeps its old contents.
+/// How far a finished file is pushed before it replaces the old one. A builder's own work (the
+/// document, the template library) goes to the disk itself before the rename, so that not even a
+/// power cut can take the old version without leaving the new one. Files made from the document
+/// (area files, component lists) only leave the program's buffers: a killed program still leaves
+/// the complete old or new file, and after a power cut they are made again from the document.
+enum class Durability { OnDisk, Regenerable };
+
 class AtomicFileWriter {
 public:
-    explicit AtomicFileWriter(std::string path);
+    explicit AtomicFileWriter(std::string path, Durability durability = Durability::OnDisk);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -44,17 +51,22 @@ public:
 private:
     void fail(int err);
 
+    static constexpr std::size_t kStartWritebackBytes = 256 * 1024;
+
     std::string path_;
     std::string temp_;
     std::string crlf_;
     int fd_ = -1;
+    std::size_t written_ = 0;
+    Durability durability_;
     FileError error_ = FileError::None;
     bool committed_ = false;
 };
 
 /// Writes `data` to a temporary file beside `path`, flushes it to disk and renames it over `path`,
 /// so `path` holds either its old contents or all of the new ones. The temporary is removed on failure.
-FileError writeFileAtomically(const std::string& path, std::string_view data);
+FileError writeFileAtomically(const std::string& path, std::string_view data,
+                              Durability durability = Durability::OnDisk);
 
 /// `data` with every "\n" written as "\r\n", as text files reach the disk.
 std::string toCrLf(std::string_view data);

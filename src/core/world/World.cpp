@@ -8,6 +8,77 @@
 
 namespace tarnholt {
 
+/// Identifier -> array position for one kind of record, kept for an IndexScope. An open-addressing
+/// table over a private copy of the Identifiers: a lookup reads two small contiguous arrays instead
+/// of chasing list nodes and the records' own strings all over a large World.
+class IdentifierIndex {
+public:
+    template <typename Record>
+    void build(const std::vector<Record>& records)
+    {
+        std::size_t capacity = 16;
+        while (capacity < records.size() * 2)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+        mask_ = capacity - 1;
+        std::size_t keyBytes = 0;
+        for (const auto& r : records)
+            keyBytes += r.identifier.size();
+        keys_.clear();
+        keys_.reserve(keyBytes);
+        for (std::size_t i = 0; i < records.size(); ++i)
+            insert(records[i].identifier, i);
+    }
+
+    /// The position of the first record with this Identifier, or npos.
+    std::size_t find(std::string_view key) const
+    {
+        if (slots_.empty())
+            return npos;
+        const std::size_t hash = std::hash<std::string_view>()(key);
+        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u; // 0 marks an empty slot
+        for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.tag == 0)
+                return npos;
+            if (slot.tag == tag && keyOf(slot) == key)
+                return slot.position;
+        }
+    }
+
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+private:
+    struct Slot {
+        uint32_t tag = 0;
+        uint32_t keyLength = 0;
+        std::size_t keyOffset = 0;
+        std::size_t position = 0;
+    };
+
+    std::string_view keyOf(const Slot& slot) const { return {keys_.data() + slot.keyOffset, slot.keyLength}; }
+
+    void insert(std::string_view key, std::size_t position)
+    {
+        const std::size_t hash = std::hash<std::string_view>()(key);
+        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u;
+        for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            Slot& slot = slots_[at];
+            if (slot.tag == 0) {
+                slot = Slot{tag, static_cast<uint32_t>(key.size()), keys_.size(), position};
+                keys_.append(key);
+                return;
+            }
+            if (slot.tag == tag && keyOf(slot) == key)
+                return; // an earlier record has this Identifier: the first one is found, as a scan finds it
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+    std::string keys_;
+};
+
 /// Hash indexes over the records, built once for an IndexScope. The first record of an Identifier
 /// (or of a map cell) is the one kept, so results equal those of the scans.
 struct World::Index {
@@ -17,9 +88,9 @@ struct World::Index {
             return std::hash<long long>()((static_cast<long long>(p.first) << 32) ^ static_cast<unsigned>(p.second));
         }
     };
-    std::unordered_map<std::string_view, std::size_t> mobs;
-    std::unordered_map<std::string_view, std::size_t> items;
-    std::unordered_map<std::string_view, std::size_t> rooms;
+    IdentifierIndex mobs;
+    IdentifierIndex items;
+    IdentifierIndex rooms;
     std::unordered_map<std::pair<int, int>, std::size_t, CellHash> cells;
 };
 
@@ -56,11 +127,11 @@ Record* scan(std::vector<Record>& records, std::string_view identifier)
     return nullptr;
 }
 
-template <typename Record, typename Map>
-Record* lookup(std::vector<Record>& records, const Map& map, std::string_view identifier)
+template <typename Record>
+Record* lookup(std::vector<Record>& records, const IdentifierIndex& index, std::string_view identifier)
 {
-    auto it = map.find(identifier);
-    return it == map.end() ? nullptr : &records[it->second];
+    const std::size_t at = index.find(identifier);
+    return at == IdentifierIndex::npos ? nullptr : &records[at];
 }
 
 } // namespace
@@ -203,11 +274,10 @@ void serializeArray(Archive& ar, std::vector<Record>& records)
     constexpr std::size_t kFewestBytesPerRecord = 64;
     if (count > 0)
         records.reserve(std::min(static_cast<std::size_t>(count), ar.remaining() / kFewestBytesPerRecord));
-    for (int32_t i = 0; i < count; ++i) {
-        Record r;
-        r.Serialize(ar);
-        records.push_back(std::move(r));
-    }
+    // Each record is read where it will stay. A failure leaves a partly read last record, but a
+    // failed load throws the whole World away.
+    for (int32_t i = 0; i < count; ++i)
+        records.emplace_back().Serialize(ar);
 }
 
 } // namespace
@@ -272,18 +342,12 @@ World::IndexScope::IndexScope(const World& world) : world_(world), owner_(!world
     if (!owner_)
         return; // an outer scope already indexes this World
     auto index = std::make_unique<Index>();
-    index->mobs.reserve(world.mobs.size());
-    for (std::size_t i = 0; i < world.mobs.size(); ++i)
-        index->mobs.emplace(world.mobs[i].identifier, i);
-    index->items.reserve(world.items.size());
-    for (std::size_t i = 0; i < world.items.size(); ++i)
-        index->items.emplace(world.items[i].identifier, i);
-    index->rooms.reserve(world.rooms.size());
+    index->mobs.build(world.mobs);
+    index->items.build(world.items);
+    index->rooms.build(world.rooms);
     index->cells.reserve(world.rooms.size());
-    for (std::size_t i = 0; i < world.rooms.size(); ++i) {
-        index->rooms.emplace(world.rooms[i].identifier, i);
+    for (std::size_t i = 0; i < world.rooms.size(); ++i)
         index->cells.emplace(std::make_pair(world.rooms[i].column, world.rooms[i].row), i);
-    }
     world.index_ = std::move(index);
 }
 

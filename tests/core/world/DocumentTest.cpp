@@ -237,6 +237,39 @@ TEST(World, LookupsVnumTextsAndVnumClearing)
     EXPECT_EQ(ids, (std::vector<std::string>{"hall", "yard", "hall"}));
 }
 
+// The hashed lookups of a large World give exactly what the scans give: the first bearer of an
+// Identifier, nothing for an absent one (empty Identifiers and near-misses included).
+TEST(World, IndexedLookupsEqualScansOnALargeWorld)
+{
+    World w;
+    std::mt19937 random(7);
+    auto name = [&random](int range) { return "r" + std::to_string(random() % static_cast<unsigned>(range)); };
+    for (int i = 0; i < 5000; ++i) {
+        w.rooms.emplace_back().identifier = i % 97 == 0 ? std::string() : name(3000);
+        w.items.emplace_back().identifier = name(4000) + std::string(i % 3 == 0 ? 40 : 0, 'x');
+        w.mobs.emplace_back().identifier = name(100);
+    }
+    std::vector<std::string> probes{"", "r", "r1x", "R1"};
+    for (int i = 0; i < 4000; ++i)
+        probes.push_back(name(5000));
+    for (int i = 0; i < 200; ++i)
+        probes.push_back(name(5000) + std::string(40, 'x'));
+
+    std::vector<const void*> scanned;
+    for (const auto& p : probes) {
+        scanned.push_back(w.findRoom(p));
+        scanned.push_back(w.findItem(p));
+        scanned.push_back(w.findMob(p));
+    }
+    World::IndexScope scope(w);
+    std::size_t at = 0;
+    for (const auto& p : probes) {
+        EXPECT_EQ(w.findRoom(p), scanned[at++]) << p;
+        EXPECT_EQ(w.findItem(p), scanned[at++]) << p;
+        EXPECT_EQ(w.findMob(p), scanned[at++]) << p;
+    }
+}
+
 TEST(World, RenamesReachEveryKindOfRecord)
 {
     World w = richWorld();

@@ -55,9 +55,26 @@ TEST(Files, MissingFileAndFolderMessages)
     EXPECT_EQ(fileErrorMessage(FileError::DiskFull, "x"), "Destination disk drive is full.");
 }
 
+TEST(Files, ReadWholeFileAtBufferBoundaries)
+{
+    TempFolder dir;
+    for (std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(65535), std::size_t(65536),
+                             std::size_t(65537), std::size_t(300001)}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 131 % 251);
+        dir.write("f.bin", bytes);
+        std::string read = "stale";
+        ASSERT_EQ(readWholeFile(dir.file("f.bin"), read), FileError::None);
+        EXPECT_EQ(read, bytes) << size;
+    }
+}
+
 TEST(Files, CrLfAndPathParts)
 {
     EXPECT_EQ(toCrLf("a\nb\n\n"), "a\r\nb\r\n\r\n");
+    EXPECT_EQ(toCrLf("no line end"), "no line end");
+    EXPECT_EQ(toCrLf("\n"), "\r\n");
     EXPECT_EQ(toCrLf("a\r\n"), "a\r\r\n"); // text mode: every line feed gains a carriage return
     EXPECT_EQ(directoryOf("/zones/castle.rlm"), "/zones");
     EXPECT_EQ(directoryOf("castle.rlm"), "");
