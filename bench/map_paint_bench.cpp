@@ -1,5 +1,7 @@
 // One paint of a 1600 x 1000 view at the centre of zones of growing size, against the paint of the same
-// view of an empty World. Only what reaches the view is drawn, so the ratio should stay near 1.
+// view of an empty World: once on a surface that draws nothing (the map code alone), and, when the
+// editor is built, as the view paints it, through QPainter into a 1600 x 1000 window-sized image.
+// Only what reaches the view is drawn, so the time stays the same whatever the zone's size.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -15,6 +17,14 @@
 #include "rooms/Room.h"
 #include "settings/DisplaySettings.h"
 #include "world/World.h"
+
+#ifdef TARNHOLT_PAINT_RASTER
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "map/PainterSurface.h"
+#endif
 
 using namespace tarnholt;
 
@@ -152,6 +162,48 @@ BENCHMARK(BM_PaintView)
     ->Args({200'000, 0})
     ->Unit(benchmark::kMicrosecond);
 
+#ifdef TARNHOLT_PAINT_RASTER
+// The view's own paint: the background filled, the view's scroll position as the painter's origin,
+// the map drawn through PainterSurface into an image the size of the window.
+void BM_PaintRaster(benchmark::State& state)
+{
+    const int rooms = static_cast<int>(state.range(0));
+    Zone& zone = zoneOf(rooms);
+    const World empty;
+    MapIndex emptyIndex;
+    emptyIndex.rebuild(empty);
+    const bool blank = state.range(1) != 0;
+    const World& world = blank ? empty : zone.world;
+    const MapIndex& index = blank ? emptyIndex : zone.index;
+
+    DisplaySettings settings;
+    MapPainter mapPainter(settings);
+    const int width = static_cast<int>(zone.view.right - zone.view.left);
+    const int height = static_cast<int>(zone.view.bottom - zone.view.top);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), Qt::white);
+        painter.translate(-static_cast<int>(zone.view.left), -static_cast<int>(zone.view.top));
+        PainterSurface surface(painter);
+        mapPainter.draw(surface, world, index, zone.view);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["rooms"] = blank ? 0 : rooms;
+}
+
+BENCHMARK(BM_PaintRaster)
+    ->ArgNames({"rooms", "empty"})
+    ->Args({2'000, 1})
+    ->Args({2'000, 0})
+    ->Args({20'000, 1})
+    ->Args({20'000, 0})
+    ->Args({200'000, 1})
+    ->Args({200'000, 0})
+    ->Unit(benchmark::kMicrosecond);
+#endif
+
 /// Prints the usual table, then each zone's paint as a ratio to the empty World's.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -165,12 +217,21 @@ public:
 
     void printRatios() const
     {
-        std::printf("\nOne paint of a 1600x1000 view at the zone centre (CPU time, null surface):\n");
+        printTable("BM_PaintView", "null surface: the map code alone");
+        printTable("BM_PaintRaster", "QPainter into a 1600x1000 image, as the view paints");
+    }
+
+private:
+    void printTable(const std::string& name, const char* what) const
+    {
+        if (times_.find(name + "/rooms:2000/empty:0") == times_.end())
+            return;
+        std::printf("\nOne paint of a 1600x1000 view at the zone centre (CPU time, %s):\n", what);
         std::printf("%10s %12s %12s %14s %16s\n", "rooms", "zone (us)", "empty (us)", "zone / empty",
                     "zone / 2k zone");
         double smallest = 0;
         for (int rooms : {2'000, 20'000, 200'000}) {
-            const std::string prefix = "BM_PaintView/rooms:" + std::to_string(rooms);
+            const std::string prefix = name + "/rooms:" + std::to_string(rooms);
             auto zone = times_.find(prefix + "/empty:0");
             auto empty = times_.find(prefix + "/empty:1");
             if (zone == times_.end() || empty == times_.end() || empty->second <= 0)
@@ -182,7 +243,6 @@ public:
         }
     }
 
-private:
     std::map<std::string, double> times_;
 };
 
@@ -190,6 +250,12 @@ private:
 
 int main(int argc, char** argv)
 {
+#ifdef TARNHOLT_PAINT_RASTER
+    // Fonts and images need the application object; no window is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -117,32 +117,42 @@ std::vector<int32_t> vnumsOf(const std::vector<R>& records)
     return out;
 }
 
+// The text of the area file being made and its CR LF form, shared by all files of a run: a large
+// zone's files reuse the same two chunks of memory instead of taking fresh ones each.
+struct AreaBuffers {
+    static constexpr std::size_t kChunk = std::size_t(1) << 20;
+    AreaBuffers()
+    {
+        text.reserve(kChunk + 65536);
+        crlf.reserve(kChunk + kChunk / 8);
+    }
+    std::string text;
+    std::string crlf;
+};
+
 // One area file being written: its text is made record by record and goes to disk (CR LF line
 // ends) a chunk at a time, so a large zone is never held whole in memory.
 class AreaFileOut {
 public:
-    AreaFileOut(const std::string& outDir, const std::string& name)
-        : path_(joinPath(outDir, name)), writer_(path_, Durability::Regenerable)
+    AreaFileOut(const std::string& outDir, const std::string& name, AreaBuffers& buffers)
+        : path_(joinPath(outDir, name)), writer_(path_, Durability::Regenerable), buffers_(buffers)
     {
-        text_.reserve(kChunk + 65536);
+        buffers_.text.clear();
     }
 
-    std::string& text() { return text_; }
+    std::string& text() { return buffers_.text; }
 
     /// Called after each record: hands a full chunk to the file.
     void recordDone()
     {
-        if (text_.size() >= kChunk) {
-            writer_.writeCrLf(text_);
-            text_.clear();
-        }
+        if (buffers_.text.size() >= AreaBuffers::kChunk)
+            writeOut();
     }
 
     /// Writes the rest and renames the file into place; false (after the message) when it failed.
     bool finish(Questions& questions, GenerateResult& result)
     {
-        writer_.writeCrLf(text_);
-        text_.clear();
+        writeOut();
         const FileError error = writer_.commit();
         if (error != FileError::None) {
             stop(fileErrorMessage(error, path_), questions, result);
@@ -153,10 +163,29 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunk = std::size_t(1) << 20;
+    void writeOut()
+    {
+        const std::string& text = buffers_.text;
+        std::string& crlf = buffers_.crlf;
+        crlf.clear();
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t lf = text.find('\n', start);
+            if (lf == std::string::npos) {
+                crlf.append(text, start, std::string::npos);
+                break;
+            }
+            crlf.append(text, start, lf - start);
+            crlf += "\r\n";
+            start = lf + 1;
+        }
+        writer_.write(crlf);
+        buffers_.text.clear();
+    }
+
     std::string path_;
     AtomicFileWriter writer_;
-    std::string text_;
+    AreaBuffers& buffers_;
 };
 
 } // namespace
@@ -219,8 +248,9 @@ bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
     const std::string zone = std::to_string(world_.zoneNumber);
+    AreaBuffers buffers;
     {
-        AreaFileOut file(outDir, zone + ".obj");
+        AreaFileOut file(outDir, zone + ".obj", buffers);
         for (const Item& item : world_.items) {
             item.WriteAreaText(file.text(), universe_, world_);
             file.recordDone();
@@ -233,7 +263,7 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
     for (const Item& item : world_.items) {
         if (item.assemblyComponents.empty())
             continue;
-        AreaFileOut file(outDir, std::to_string(item.vnum) + ".txt");
+        AreaFileOut file(outDir, std::to_string(item.vnum) + ".txt", buffers);
         for (const std::string& component : item.assemblyComponents) {
             file.text() += world_.itemVnumText(component);
             file.text() += '\n';
@@ -244,7 +274,7 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
     }
 
     {
-        AreaFileOut file(outDir, zone + ".mob");
+        AreaFileOut file(outDir, zone + ".mob", buffers);
         for (const Mob& mob : world_.mobs) {
             mob.WriteAreaText(file.text(), universe_);
             file.recordDone();
@@ -255,7 +285,7 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
     }
 
     {
-        AreaFileOut file(outDir, zone + ".wld");
+        AreaFileOut file(outDir, zone + ".wld", buffers);
         for (const Room& room : world_.rooms) {
             room.WriteAreaText(file.text(), universe_, world_);
             file.recordDone();
@@ -265,7 +295,7 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
             return false;
     }
 
-    AreaFileOut file(outDir, zone + ".zon");
+    AreaFileOut file(outDir, zone + ".zon", buffers);
     std::string& text = file.text();
     text += "#" + zone + "\n" + world_.zoneName + "~\n";
     text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "

@@ -30,20 +30,20 @@ ImportResult importRecords(std::string_view data, std::vector<R>& records, Unive
     std::string line;
     in.readLine(line);
     for (;;) {
-        R record;
         trimRightInPlace(line);
         if (line == kEndMarker) {
             result.endMarker = true;
             break;
         }
-        std::string next = record.ReadAreaText(in, universe, line, questions);
+        // Read in place; a record the reader gives up on is taken off again.
+        std::string next = records.emplace_back().ReadAreaText(in, universe, line, questions);
         if (next.empty()) {
+            records.pop_back();
             result.dropped = true;
             result.message = std::string(unreadableRecordMessage(kind));
             questions.message(result.message);
             break;
         }
-        records.push_back(std::move(record));
         ++result.appended;
         line = std::move(next);
     }

@@ -25,13 +25,7 @@ void Archive::flush()
     }
 }
 
-void Archive::need(std::size_t size) const
-{
-    if (size > in_.size() - pos_)
-        throw ArchiveError(kEndOfFile);
-}
-
-void Archive::writeInt(int32_t value) { writeDword(static_cast<uint32_t>(value)); }
+void Archive::failEndOfData() { throw ArchiveError(kEndOfFile); }
 
 void Archive::writeWord(uint16_t value)
 {
@@ -39,28 +33,14 @@ void Archive::writeWord(uint16_t value)
     out_ += static_cast<char>(value >> 8);
 }
 
-void Archive::writeByte(uint8_t value) { out_ += static_cast<char>(value); }
-
-void Archive::writeDword(uint32_t value)
-{
-    char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                     static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
-    out_.append(bytes, 4);
-    maybeFlush();
-}
-
-void Archive::writeBytes(const char* data, std::size_t size) { out_.append(data, size); }
-
-void Archive::writeString(std::string_view text)
+// 255 characters and more: a 0xFF byte, then the length in a word, or 0xFFFF and a dword.
+void Archive::writeLongString(std::string_view text)
 {
     std::size_t n = text.size();
-    if (n < 0xFF) {
-        writeByte(static_cast<uint8_t>(n));
-    } else if (n < 0xFFFE) {
-        writeByte(0xFF);
+    writeByte(0xFF);
+    if (n < 0xFFFE) {
         writeWord(static_cast<uint16_t>(n));
     } else {
-        writeByte(0xFF);
         writeWord(0xFFFF);
         writeDword(static_cast<uint32_t>(n));
     }
@@ -82,8 +62,6 @@ void Archive::writeIntList(const std::vector<int32_t>& list)
         writeInt(v);
 }
 
-int32_t Archive::readInt() { return static_cast<int32_t>(readDword()); }
-
 uint16_t Archive::readWord()
 {
     need(2);
@@ -97,16 +75,6 @@ uint8_t Archive::readByte()
 {
     need(1);
     return static_cast<uint8_t>(in_[pos_++]);
-}
-
-uint32_t Archive::readDword()
-{
-    need(4);
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(in_[pos_ + i]);
-    pos_ += 4;
-    return v;
 }
 
 void Archive::readBytes(char* data, std::size_t size)
@@ -170,22 +138,6 @@ void Archive::readIntList(std::vector<int32_t>& list)
         need(static_cast<std::size_t>(count) * 4);
     for (int32_t i = 0; i < count; ++i)
         list.push_back(readInt());
-}
-
-void Archive::serialize(int32_t& value)
-{
-    if (loading_)
-        value = readInt();
-    else
-        writeInt(value);
-}
-
-void Archive::serialize(std::string& text)
-{
-    if (loading_)
-        readStringInto(text);
-    else
-        writeString(text);
 }
 
 void Archive::serializeStringList(std::vector<std::string>& list)

@@ -33,19 +33,42 @@ public:
     bool isLoading() const { return loading_; }
     bool isStoring() const { return !loading_; }
 
-    void writeInt(int32_t value);
+    // The per-field calls are inline: a large World stores millions of them.
+    void writeInt(int32_t value) { writeDword(static_cast<uint32_t>(value)); }
     void writeWord(uint16_t value);
-    void writeByte(uint8_t value);
-    void writeDword(uint32_t value);
-    void writeBytes(const char* data, std::size_t size);
-    void writeString(std::string_view text);
+    void writeByte(uint8_t value) { out_ += static_cast<char>(value); }
+    void writeDword(uint32_t value)
+    {
+        const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                               static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
+        out_.append(bytes, 4);
+        maybeFlush();
+    }
+    void writeBytes(const char* data, std::size_t size) { out_.append(data, size); }
+    void writeString(std::string_view text)
+    {
+        if (text.size() < 0xFF) {
+            out_ += static_cast<char>(text.size());
+            out_.append(text.data(), text.size());
+            maybeFlush();
+        } else {
+            writeLongString(text);
+        }
+    }
     void writeStringList(const std::vector<std::string>& list);
     void writeIntList(const std::vector<int32_t>& list);
 
-    int32_t readInt();
+    int32_t readInt() { return static_cast<int32_t>(readDword()); }
     uint16_t readWord();
     uint8_t readByte();
-    uint32_t readDword();
+    uint32_t readDword()
+    {
+        need(4);
+        const auto* p = reinterpret_cast<const unsigned char*>(in_.data() + pos_);
+        pos_ += 4;
+        return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16)
+            | (static_cast<uint32_t>(p[3]) << 24);
+    }
     void readBytes(char* data, std::size_t size);
     std::string readString();
     /// Reads a string into `out`, reusing its memory.
@@ -55,8 +78,20 @@ public:
     void readIntList(std::vector<int32_t>& list);
 
     /// Both directions: stores the value, or loads into it.
-    void serialize(int32_t& value);
-    void serialize(std::string& text);
+    void serialize(int32_t& value)
+    {
+        if (loading_)
+            value = readInt();
+        else
+            writeInt(value);
+    }
+    void serialize(std::string& text)
+    {
+        if (loading_)
+            readStringInto(text);
+        else
+            writeString(text);
+    }
     void serializeStringList(std::vector<std::string>& list);
     void serializeIntList(std::vector<int32_t>& list);
 
@@ -67,7 +102,13 @@ public:
     std::size_t remaining() const { return in_.size() - pos_; }
 
 private:
-    void need(std::size_t size) const;
+    void need(std::size_t size) const
+    {
+        if (size > in_.size() - pos_)
+            failEndOfData();
+    }
+    [[noreturn]] static void failEndOfData();
+    void writeLongString(std::string_view text);
     void maybeFlush()
     {
         if (sink_ && out_.size() >= chunkSize_)

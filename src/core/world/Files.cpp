@@ -169,24 +169,6 @@ void AtomicFileWriter::write(std::string_view data)
     written_ += data.size();
 }
 
-void AtomicFileWriter::writeCrLf(std::string_view text)
-{
-    crlf_.clear();
-    crlf_.reserve(text.size() + text.size() / 16);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t lf = text.find('\n', start);
-        if (lf == std::string_view::npos) {
-            crlf_.append(text.substr(start));
-            break;
-        }
-        crlf_.append(text.substr(start, lf - start));
-        crlf_ += "\r\n";
-        start = lf + 1;
-    }
-    write(crlf_);
-}
-
 FileError AtomicFileWriter::commit()
 {
     if (fd_ < 0)

@@ -41,8 +41,6 @@ public:
 
     /// Appends bytes; after a failure, further writes do nothing and `commit` reports the error.
     void write(std::string_view data);
-    /// Appends text with every "\n" written as "\r\n".
-    void writeCrLf(std::string_view text);
     /// Flushes, closes and renames the temporary over the target.
     FileError commit();
     /// The first error met so far (opening included).
@@ -55,7 +53,6 @@ private:
 
     std::string path_;
     std::string temp_;
-    std::string crlf_;
     int fd_ = -1;
     std::size_t written_ = 0;
     Durability durability_;
