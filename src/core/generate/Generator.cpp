@@ -221,10 +221,11 @@ GenerateResult Generator::generate(const std::string& outDir, Questions& questio
         return result;
     }
 
-    // Lookups by Identifier are hashed for the run; Identifiers and array sizes stay as they are.
-    World::IndexScope index(world_);
-    if (assignAllVnums(questions, result))
+    if (assignAllVnums(questions, result)) {
+        // From here on nothing changes the World: lookups by Identifier are hashed for the writing.
+        World::IndexScope index(world_);
         result.written = writeAreaFiles(outDir, questions, result);
+    }
     result.warnings = warnings_;
     return result;
 }

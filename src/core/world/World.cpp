@@ -27,23 +27,23 @@ public:
         keys_.clear();
         keys_.reserve(keyBytes);
         for (std::size_t i = 0; i < records.size(); ++i)
-            insert(records[i].identifier, i);
+            insert(records[i].identifier, static_cast<uint32_t>(i), records[i].vnum);
     }
 
     /// The position of the first record with this Identifier, or npos.
     std::size_t find(std::string_view key) const
     {
-        if (slots_.empty())
-            return npos;
-        const std::size_t hash = std::hash<std::string_view>()(key);
-        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u; // 0 marks an empty slot
-        for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
-            const Slot& slot = slots_[at];
-            if (slot.tag == 0)
-                return npos;
-            if (slot.tag == tag && keyOf(slot) == key)
-                return slot.position;
-        }
+        const Slot* slot = slotOf(key);
+        return slot ? slot->position : npos;
+    }
+
+    /// The vnum the first record with this Identifier had when the index was built; false when none has it.
+    bool vnumOf(std::string_view key, int32_t& vnum) const
+    {
+        const Slot* slot = slotOf(key);
+        if (slot)
+            vnum = slot->vnum;
+        return slot != nullptr;
     }
 
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -53,19 +53,35 @@ private:
         uint32_t tag = 0;
         uint32_t keyLength = 0;
         std::size_t keyOffset = 0;
-        std::size_t position = 0;
+        uint32_t position = 0;
+        int32_t vnum = 0;
     };
+
+    const Slot* slotOf(std::string_view key) const
+    {
+        if (slots_.empty())
+            return nullptr;
+        const std::size_t hash = std::hash<std::string_view>()(key);
+        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u; // 0 marks an empty slot
+        for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            const Slot& slot = slots_[at];
+            if (slot.tag == 0)
+                return nullptr;
+            if (slot.tag == tag && keyOf(slot) == key)
+                return &slot;
+        }
+    }
 
     std::string_view keyOf(const Slot& slot) const { return {keys_.data() + slot.keyOffset, slot.keyLength}; }
 
-    void insert(std::string_view key, std::size_t position)
+    void insert(std::string_view key, uint32_t position, int32_t vnum)
     {
         const std::size_t hash = std::hash<std::string_view>()(key);
         const auto tag = static_cast<uint32_t>(hash >> 32) | 1u;
         for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
             Slot& slot = slots_[at];
             if (slot.tag == 0) {
-                slot = Slot{tag, static_cast<uint32_t>(key.size()), keys_.size(), position};
+                slot = Slot{tag, static_cast<uint32_t>(key.size()), keys_.size(), position, vnum};
                 keys_.append(key);
                 return;
             }
@@ -215,15 +231,22 @@ std::string hashReferenceNumber(std::string_view reference)
 
 namespace {
 
-template <typename Record, typename Find>
-std::string vnumText(std::string_view reference, Find find)
+template <typename Record>
+std::string vnumText(std::string_view reference, const std::vector<Record>& records, const IdentifierIndex* index)
 {
     if (reference.empty() || reference == "(None)")
         return "-1";
     if (reference.front() == '#')
         return hashReferenceNumber(reference);
-    const Record* r = find(reference);
-    return r ? std::to_string(r->vnum) : "-1";
+    if (index) {
+        // The index holds the vnums too, so the record itself is not visited.
+        int32_t vnum = 0;
+        return index->vnumOf(reference, vnum) ? std::to_string(vnum) : "-1";
+    }
+    for (const auto& r : records)
+        if (r.identifier == reference)
+            return std::to_string(r.vnum);
+    return "-1";
 }
 
 template <typename Record>
@@ -238,17 +261,17 @@ void clearVnums(std::vector<Record>& records)
 
 std::string World::itemVnumText(std::string_view reference) const
 {
-    return vnumText<Item>(reference, [this](std::string_view id) { return findItem(id); });
+    return vnumText(reference, items, index_ ? &index_->items : nullptr);
 }
 
 std::string World::mobVnumText(std::string_view reference) const
 {
-    return vnumText<Mob>(reference, [this](std::string_view id) { return findMob(id); });
+    return vnumText(reference, mobs, index_ ? &index_->mobs : nullptr);
 }
 
 std::string World::roomVnumText(std::string_view reference) const
 {
-    return vnumText<Room>(reference, [this](std::string_view id) { return findRoom(id); });
+    return vnumText(reference, rooms, index_ ? &index_->rooms : nullptr);
 }
 
 void World::clearItemVnums() { clearVnums(items); }

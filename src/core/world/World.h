@@ -75,7 +75,8 @@ public:
     void RenameRoomRef(const std::string& oldName, const std::string& newName);
 
     /// While an IndexScope lives, lookups use hash indexes built when it was made (same first-match
-    /// results as the scans). The World must not change Identifiers, map places or array sizes meanwhile.
+    /// results as the scans), and vnum texts the vnums of that moment. The World must not change
+    /// Identifiers, vnums, map places or array sizes meanwhile.
     class IndexScope {
     public:
         explicit IndexScope(const World& world);

@@ -248,6 +248,9 @@ TEST(World, IndexedLookupsEqualScansOnALargeWorld)
         w.rooms.emplace_back().identifier = i % 97 == 0 ? std::string() : name(3000);
         w.items.emplace_back().identifier = name(4000) + std::string(i % 3 == 0 ? 40 : 0, 'x');
         w.mobs.emplace_back().identifier = name(100);
+        w.rooms.back().vnum = 10000 + i;
+        w.items.back().vnum = 20000 + i;
+        w.mobs.back().vnum = 30000 + i;
     }
     std::vector<std::string> probes{"", "r", "r1x", "R1"};
     for (int i = 0; i < 4000; ++i)
@@ -256,17 +259,21 @@ TEST(World, IndexedLookupsEqualScansOnALargeWorld)
         probes.push_back(name(5000) + std::string(40, 'x'));
 
     std::vector<const void*> scanned;
+    std::vector<std::string> texts;
     for (const auto& p : probes) {
         scanned.push_back(w.findRoom(p));
         scanned.push_back(w.findItem(p));
         scanned.push_back(w.findMob(p));
+        texts.push_back(w.roomVnumText(p) + " " + w.itemVnumText(p) + " " + w.mobVnumText(p));
     }
     World::IndexScope scope(w);
     std::size_t at = 0;
-    for (const auto& p : probes) {
+    for (std::size_t i = 0; i < probes.size(); ++i) {
+        const std::string& p = probes[i];
         EXPECT_EQ(w.findRoom(p), scanned[at++]) << p;
         EXPECT_EQ(w.findItem(p), scanned[at++]) << p;
         EXPECT_EQ(w.findMob(p), scanned[at++]) << p;
+        EXPECT_EQ(w.roomVnumText(p) + " " + w.itemVnumText(p) + " " + w.mobVnumText(p), texts[i]) << p;
     }
 }
 
