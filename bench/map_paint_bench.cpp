@@ -130,78 +130,71 @@ Zone& zoneOf(int rooms)
     return *zone;
 }
 
+/// What one benchmark paints: the zone of its first argument, or (second argument 1) an empty World
+/// shown at the same place.
+struct ViewCase {
+    explicit ViewCase(const benchmark::State& state)
+        : zone(zoneOf(static_cast<int>(state.range(0)))), blank(state.range(1) != 0)
+    {
+        emptyIndex.rebuild(empty);
+    }
+    const World& world() const { return blank ? empty : zone.world; }
+    const MapIndex& index() const { return blank ? emptyIndex : zone.index; }
+    int rooms() const { return blank ? 0 : static_cast<int>(zone.world.rooms.size()); }
+
+    Zone& zone;
+    bool blank;
+    World empty;
+    MapIndex emptyIndex;
+};
+
+void viewArgs(benchmark::internal::Benchmark* bench)
+{
+    bench->ArgNames({"rooms", "empty"});
+    for (int rooms : {2'000, 20'000, 200'000})
+        bench->Args({rooms, 1})->Args({rooms, 0});
+    bench->Unit(benchmark::kMicrosecond);
+}
+
 void BM_PaintView(benchmark::State& state)
 {
-    const int rooms = static_cast<int>(state.range(0));
-    Zone& zone = zoneOf(rooms);
-    // The empty World is painted at the same place as the zone it is compared with.
-    const World empty;
-    MapIndex emptyIndex;
-    emptyIndex.rebuild(empty);
-    const bool blank = state.range(1) != 0;
-    const World& world = blank ? empty : zone.world;
-    const MapIndex& index = blank ? emptyIndex : zone.index;
-
+    const ViewCase view(state);
     DisplaySettings settings;
     MapPainter painter(settings);
     NullSurface surface;
     for (auto _ : state) {
-        painter.draw(surface, world, index, zone.view);
+        painter.draw(surface, view.world(), view.index(), view.zone.view);
         benchmark::DoNotOptimize(surface.calls);
     }
-    state.counters["rooms"] = blank ? 0 : rooms;
+    state.counters["rooms"] = view.rooms();
 }
 
-BENCHMARK(BM_PaintView)
-    ->ArgNames({"rooms", "empty"})
-    ->Args({2'000, 1})
-    ->Args({2'000, 0})
-    ->Args({20'000, 1})
-    ->Args({20'000, 0})
-    ->Args({200'000, 1})
-    ->Args({200'000, 0})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintView)->Apply(viewArgs);
 
 #ifdef TARNHOLT_PAINT_RASTER
 // The view's own paint: the background filled, the view's scroll position as the painter's origin,
 // the map drawn through PainterSurface into an image the size of the window.
 void BM_PaintRaster(benchmark::State& state)
 {
-    const int rooms = static_cast<int>(state.range(0));
-    Zone& zone = zoneOf(rooms);
-    const World empty;
-    MapIndex emptyIndex;
-    emptyIndex.rebuild(empty);
-    const bool blank = state.range(1) != 0;
-    const World& world = blank ? empty : zone.world;
-    const MapIndex& index = blank ? emptyIndex : zone.index;
-
+    const ViewCase view(state);
     DisplaySettings settings;
     MapPainter mapPainter(settings);
-    const int width = static_cast<int>(zone.view.right - zone.view.left);
-    const int height = static_cast<int>(zone.view.bottom - zone.view.top);
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    const Rect& area = view.zone.view;
+    QImage image(static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top),
+                 QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
         painter.fillRect(image.rect(), Qt::white);
-        painter.translate(-static_cast<int>(zone.view.left), -static_cast<int>(zone.view.top));
+        painter.translate(-static_cast<int>(area.left), -static_cast<int>(area.top));
         PainterSurface surface(painter);
-        mapPainter.draw(surface, world, index, zone.view);
+        mapPainter.draw(surface, view.world(), view.index(), area);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["rooms"] = blank ? 0 : rooms;
+    state.counters["rooms"] = view.rooms();
 }
 
-BENCHMARK(BM_PaintRaster)
-    ->ArgNames({"rooms", "empty"})
-    ->Args({2'000, 1})
-    ->Args({2'000, 0})
-    ->Args({20'000, 1})
-    ->Args({20'000, 0})
-    ->Args({200'000, 1})
-    ->Args({200'000, 0})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintRaster)->Apply(viewArgs);
 #endif
 
 /// Prints the usual table, then each zone's paint as a ratio to the empty World's.

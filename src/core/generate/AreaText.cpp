@@ -1,5 +1,7 @@
 #include "generate/AreaText.h"
 
+#include "world/Encoding.h"
+
 #include "app/Questions.h"
 
 namespace tarnholt {
@@ -31,16 +33,8 @@ std::string normalizeText(std::string_view text)
         text.remove_suffix(2);
     std::string out;
     out.reserve(text.size());
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t cr = text.find("\r\n", start);
-        if (cr == std::string_view::npos) {
-            out.append(text.substr(start));
-            return out;
-        }
-        out.append(text.substr(start, cr - start));
-        start = cr + 1; // the LF that follows is kept
-    }
+    appendReplaced(out, text, "\r\n", "\n");
+    return out;
 }
 
 bool askContinue(Questions& questions, std::string_view format, int number, const std::string& line)
@@ -87,46 +81,33 @@ bool readTildeText(LineReader& in, std::string& text)
     }
 }
 
-void trimRightInPlace(std::string& text)
+namespace {
+
+// The length of `text` without its trailing white space.
+std::size_t trimmedLength(std::string_view text)
 {
     std::size_t end = text.size();
     while (end > 0) {
         char c = text[end - 1];
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f')
-            --end;
-        else
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f')
             break;
+        --end;
     }
-    text.resize(end);
+    return end;
 }
 
-std::string trimRight(std::string_view text)
-{
-    std::size_t end = text.size();
-    while (end > 0) {
-        char c = text[end - 1];
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f')
-            --end;
-        else
-            break;
-    }
-    return std::string(text.substr(0, end));
-}
+} // namespace
+
+void trimRightInPlace(std::string& text) { text.resize(trimmedLength(text)); }
+
+std::string trimRight(std::string_view text) { return std::string(text.substr(0, trimmedLength(text))); }
 
 std::string removeTildes(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tilde = text.find('~', start);
-        if (tilde == std::string_view::npos) {
-            out.append(text.substr(start));
-            return out;
-        }
-        out.append(text.substr(start, tilde - start));
-        start = tilde + 1;
-    }
+    appendReplaced(out, text, "~", "");
+    return out;
 }
 
 } // namespace tarnholt

@@ -6,6 +6,7 @@
 
 #include "app/Questions.h"
 #include "universe/Universe.h"
+#include "world/Encoding.h"
 #include "world/Files.h"
 #include "world/World.h"
 
@@ -168,17 +169,7 @@ private:
         const std::string& text = buffers_.text;
         std::string& crlf = buffers_.crlf;
         crlf.clear();
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t lf = text.find('\n', start);
-            if (lf == std::string::npos) {
-                crlf.append(text, start, std::string::npos);
-                break;
-            }
-            crlf.append(text, start, lf - start);
-            crlf += "\r\n";
-            start = lf + 1;
-        }
+        appendReplaced(crlf, text, "\n", "\r\n");
         writer_.write(crlf);
         buffers_.text.clear();
     }

@@ -133,4 +133,19 @@ std::string utf8ToCp1252(std::string_view text)
     return out;
 }
 
+void appendReplaced(std::string& out, std::string_view text, std::string_view from, std::string_view to)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t at = text.find(from, start);
+        if (at == std::string_view::npos) {
+            out.append(text.substr(start));
+            return;
+        }
+        out.append(text.substr(start, at - start));
+        out.append(to);
+        start = at + from.size();
+    }
+}
+
 } // namespace tarnholt

@@ -19,4 +19,7 @@ std::string cp1252ToUtf8(std::string_view text);
 /// Decodes UTF-8 into Windows-1252; malformed sequences and characters without an 8-bit form become '?'.
 std::string utf8ToCp1252(std::string_view text);
 
+/// Appends `text` to `out` with every occurrence of `from` (not empty) written as `to`.
+void appendReplaced(std::string& out, std::string_view text, std::string_view from, std::string_view to);
+
 } // namespace tarnholt

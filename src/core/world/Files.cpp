@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "world/Encoding.h"
+
 namespace tarnholt {
 
 namespace {
@@ -215,17 +217,8 @@ std::string toCrLf(std::string_view data)
 {
     std::string out;
     out.reserve(data.size() + data.size() / 16);
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t lf = data.find('\n', start);
-        if (lf == std::string_view::npos) {
-            out.append(data.substr(start));
-            return out;
-        }
-        out.append(data.substr(start, lf - start));
-        out += "\r\n";
-        start = lf + 1;
-    }
+    appendReplaced(out, data, "\n", "\r\n");
+    return out;
 }
 
 std::string directoryOf(const std::string& path)
