@@ -27,13 +27,18 @@ bool LineReader::readLine(std::string& line)
     return true;
 }
 
-std::string normalizeText(std::string_view text)
+void appendNormalizedText(std::string& out, std::string_view text)
 {
     if (text.size() >= 3 && text.substr(text.size() - 2) == "\r\n")
         text.remove_suffix(2);
+    appendReplaced(out, text, "\r\n", "\n");
+}
+
+std::string normalizeText(std::string_view text)
+{
     std::string out;
     out.reserve(text.size());
-    appendReplaced(out, text, "\r\n", "\n");
+    appendNormalizedText(out, text);
     return out;
 }
 

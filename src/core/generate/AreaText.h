@@ -24,6 +24,8 @@ private:
 
 /// Cuts one trailing CR LF from a text of at least 3 characters, then turns every CR LF into LF.
 std::string normalizeText(std::string_view text);
+/// The same, appended to `out`.
+void appendNormalizedText(std::string& out, std::string_view text);
 
 /// The readers' Yes/No question: `format` with %d replaced by `number` and %s by `line`.
 /// True for Yes.

@@ -213,7 +213,8 @@ void Item::WriteAreaText(std::string& out, Universe& universe, const World& worl
     } else {
         out += "E\n";
         out += aliases + "~\n";
-        out += normalizeText(description) + "\n~\n";
+        appendNormalizedText(out, description);
+        out += "\n~\n";
     }
     extraDescriptions.WriteAreaText(out);
 

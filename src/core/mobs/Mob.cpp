@@ -131,7 +131,7 @@ void Mob::WriteAreaText(std::string& out, Universe& universe) const
     out += "\n~\n";
     if (description.empty())
         universe.addWarning("Mob", identifier, "No Description");
-    out += normalizeText(description);
+    appendNormalizedText(out, description);
     out += "\n~\n";
 
     // Flag line: the action word (mob action flags, the special-procedure flag and the extra

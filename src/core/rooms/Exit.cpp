@@ -57,7 +57,7 @@ void Exit::WriteAreaText(std::string& out, Universe& /*universe*/, World& world,
     out += 'D';
     out += std::to_string(direction);
     out += '\n';
-    out += normalizeText(description);
+    appendNormalizedText(out, description);
     out += "\n~\n";
     out += keywords;
     out += "~\n";

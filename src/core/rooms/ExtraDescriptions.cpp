@@ -68,7 +68,7 @@ void ExtraDescriptions::WriteAreaText(std::string& out) const
         out += keywordList[i];
         out += "~\n";
         if (i < descriptionList.size())
-            out += normalizeText(descriptionList[i]);
+            appendNormalizedText(out, descriptionList[i]);
         out += "\n~\n";
     }
 }

@@ -14,7 +14,7 @@ void Room::WriteAreaText(std::string& out, Universe& universe, World& world) con
     out += "~\n";
     if (description.empty())
         universe.addWarning("Room", identifier, "No Description");
-    out += normalizeText(description);
+    appendNormalizedText(out, description);
     out += "\n~\n";
 
     // The room line: zone number, "G" for a moving room, then the flag word and the terrain word.
