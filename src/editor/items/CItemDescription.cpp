@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "app/CText.h"
-#include "generate/Reformat.h"
 #include "items/Item.h"
 #include "rooms/CRoomDescription.h"
 #include "universe/CPickList.h"
@@ -66,8 +65,8 @@ CItemDescription::CItemDescription(ItemEditContext& context, QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(format60, &QPushButton::clicked, this, [this] { format(60); });
-    connect(format80, &QPushButton::clicked, this, [this] { format(80); });
+    connect(format60, &QPushButton::clicked, this, [this] { formatDescription(description_, 60); });
+    connect(format80, &QPushButton::clicked, this, [this] { formatDescription(description_, 80); });
     connect(copyButton, &QPushButton::clicked, this, &CItemDescription::copyItem);
     connect(templateButton, &QPushButton::clicked, this, &CItemDescription::useTemplate);
 }
@@ -123,13 +122,6 @@ void CItemDescription::store()
     item.description = RecordText::linesFromQt(description_->toPlainText());
 }
 
-void CItemDescription::format(int width)
-{
-    std::string text = RecordText::linesFromQt(description_->toPlainText());
-    if (reformatDescription(text, width, false, questions()))
-        description_->setPlainText(RecordText::linesToQt(text));
-    description_->setFocus(Qt::OtherFocusReason);
-}
 
 void CItemDescription::copyItem()
 {

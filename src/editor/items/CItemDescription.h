@@ -29,7 +29,6 @@ signals:
 
 private:
     void store();
-    void format(int width);
     void copyItem();
     void useTemplate();
 

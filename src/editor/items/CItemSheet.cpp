@@ -1,10 +1,7 @@
 #include "items/CItemSheet.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -49,27 +46,9 @@ void fitValueRecord(Item& item)
 CItemSheet::CItemSheet(const QString& title, const Item& item, const World& world, const Universe& universe,
                        const TemplateLibrary& templates, Questions& questions, bool templateMode,
                        QWidget* parent)
-    : QDialog(parent),
+    : CPropertySheet(title, parent),
       item_(item), context_{item_, world, universe, templates, questions, item.identifier, templateMode}
 {
-    setWindowTitle(title);
-    tabs_ = new QTabWidget(this);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    // Enter in a one-line field must not confirm the whole editor behind the builder's back.
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &CItemSheet::accept);
-    connect(cancel, &QPushButton::clicked, this, &CItemSheet::reject);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CItemSheet::tabChosen);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
-
     fitValueRecord(item_);
 
     auto* description = new CItemDescription(context_, this);
@@ -92,26 +71,14 @@ CItemSheet::CItemSheet(const QString& title, const Item& item, const World& worl
 
     // Wide enough to show every tab at once.
     const QSize wanted = sizeHint();
-    resize(std::max(wanted.width(), tabs_->tabBar()->sizeHint().width() + 40), wanted.height());
-
-    showTab(0);
-    active_ = 0;
-    page(0)->activate();
+    resize(std::max(wanted.width(), tabs()->tabBar()->sizeHint().width() + 40), wanted.height());
+    openOn(0);
 }
 
 CItemSheet::~CItemSheet()
 {
     // The pages work on the item copy, a member: they go first, while it still exists.
-    delete tabs_;
-}
-
-int CItemSheet::addPage(CSheetPage* page, const QString& title)
-{
-    const bool blocked = tabs_->blockSignals(true);
-    tabs_->addTab(page, title);
-    tabs_->blockSignals(blocked);
-    pages_.push_back(page);
-    return pageCount() - 1;
+    delete tabs();
 }
 
 void CItemSheet::addValuePage(const std::string& typeName)
@@ -125,24 +92,10 @@ void CItemSheet::addValuePage(const std::string& typeName)
 
 void CItemSheet::removeValuePage()
 {
-    if (valuePage_ == nullptr)
-        return;
-    const auto at = std::find(pages_.begin(), pages_.end(), valuePage_);
-    const int index = static_cast<int>(at - pages_.begin());
-    const bool wasActive = index == active_;
-    const bool blocked = tabs_->blockSignals(true);
-    tabs_->removeTab(index);
-    tabs_->blockSignals(blocked);
-    pages_.erase(at);
-    delete valuePage_;
+    // The type only changes from other pages; should it ever change on the value page itself, the
+    // tab that takes its place becomes the active page.
+    removePage(valuePage_);
     valuePage_ = nullptr;
-    if (wasActive) {
-        // The type only changes from other pages; should it ever change here, the tab that took
-        // its place becomes the active page.
-        active_ = tabs_->currentIndex();
-        if (active_ >= 0)
-            page(active_)->activate();
-    }
 }
 
 void CItemSheet::changeType(const std::string& typeName)
@@ -167,37 +120,6 @@ void CItemSheet::followItemType()
         addValuePage(item_.itemType);
     }
     valuePageType_ = item_.itemType;
-}
-
-void CItemSheet::showTab(int index)
-{
-    const bool blocked = tabs_->blockSignals(true);
-    tabs_->setCurrentIndex(index);
-    tabs_->blockSignals(blocked);
-}
-
-void CItemSheet::tabChosen(int index)
-{
-    if (index == active_ || index < 0)
-        return;
-    if (active_ >= 0) {
-        // Back to the page being left, so that a refusal shows it with the field at fault.
-        const int wanted = index;
-        showTab(active_);
-        if (!page(active_)->leave())
-            return;
-        index = wanted;
-        showTab(index);
-    }
-    active_ = index;
-    page(index)->activate();
-}
-
-void CItemSheet::accept()
-{
-    if (CSheetPage* current = activePage(); current != nullptr && !current->leave())
-        return;
-    QDialog::accept();
 }
 
 } // namespace tarnholt

@@ -1,25 +1,18 @@
 #pragma once
 
-#include <QDialog>
-
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "items/Item.h"
 #include "items/ItemEditContext.h"
-
-class QTabWidget;
+#include "rooms/CPropertySheet.h"
 
 namespace tarnholt {
-
-class CSheetPage;
 
 /// The item editor: a tabbed form on a working copy of one item. Nine pages are always there;
 /// the value page of the item's type follows them and is swapped when the type changes.
 /// "OK" leaves the copy in `item()` for the caller (see ItemEdit.h); "Cancel" drops it.
 /// In template mode the Identifier names an item template.
-class CItemSheet : public QDialog {
+class CItemSheet : public CPropertySheet {
     Q_OBJECT
 public:
     CItemSheet(const QString& title, const Item& item, const World& world, const Universe& universe,
@@ -34,11 +27,6 @@ public:
     /// The type whose value page is shown (or would be, for a type without one).
     const std::string& valuePageType() const { return valuePageType_; }
 
-    QTabWidget* tabs() const { return tabs_; }
-    int pageCount() const { return static_cast<int>(pages_.size()); }
-    CSheetPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
-    CSheetPage* activePage() const { return active_ < 0 ? nullptr : page(active_); }
-
     /// The builder chose another item type: the old type's page and values go, the new type's
     /// page comes with default values. Choosing the type already shown changes nothing.
     void changeType(const std::string& typeName);
@@ -46,23 +34,14 @@ public:
     /// of its type with the values it brought along.
     void followItemType();
 
-    /// Leaves the active page first; stays open when the page refuses.
-    void accept() override;
-
 private:
-    int addPage(CSheetPage* page, const QString& title);
     void addValuePage(const std::string& typeName);
     void removeValuePage();
-    void tabChosen(int index);
-    void showTab(int index);
 
     Item item_;
     ItemEditContext context_;
     std::string valuePageType_;
-    QTabWidget* tabs_ = nullptr;
-    std::vector<CSheetPage*> pages_;
     CSheetPage* valuePage_ = nullptr;
-    int active_ = -1;
 };
 
 } // namespace tarnholt

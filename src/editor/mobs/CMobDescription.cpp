@@ -13,7 +13,6 @@
 #include <algorithm>
 
 #include "app/CText.h"
-#include "generate/Reformat.h"
 #include "mobs/COnlineHelp.h"
 #include "mobs/Mob.h"
 #include "rooms/CRoomDescription.h"
@@ -69,8 +68,8 @@ CMobDescription::CMobDescription(Mob& mob, const World& world, const TemplateLib
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(format60, &QPushButton::clicked, this, [this] { format(60); });
-    connect(format80, &QPushButton::clicked, this, [this] { format(80); });
+    connect(format60, &QPushButton::clicked, this, [this] { formatDescription(description_, 60); });
+    connect(format80, &QPushButton::clicked, this, [this] { formatDescription(description_, 80); });
     connect(copyButton, &QPushButton::clicked, this, &CMobDescription::copyMob);
     connect(templateButton, &QPushButton::clicked, this, &CMobDescription::useTemplate);
 
@@ -131,14 +130,6 @@ void CMobDescription::store()
     mob_.description = RecordText::linesFromQt(description_->toPlainText());
 }
 
-void CMobDescription::format(int width)
-{
-    // Only the description changes: what was typed in the other fields stays on the page.
-    std::string text = RecordText::linesFromQt(description_->toPlainText());
-    if (reformatDescription(text, width, false, questions()))
-        description_->setPlainText(RecordText::linesToQt(text));
-    description_->setFocus(Qt::OtherFocusReason);
-}
 
 void CMobDescription::copyMob()
 {

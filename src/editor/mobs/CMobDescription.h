@@ -31,7 +31,6 @@ private:
     /// The message for an Identifier that can not be kept, or "" when it is fine.
     std::string identifierProblem(const std::string& identifier) const;
     void store();
-    void format(int width);
     void copyMob();
     void useTemplate();
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "rooms/CSheetPage.h"
 
@@ -37,6 +38,27 @@ int CPropertySheet::addPage(CSheetPage* page, const QString& title)
     tabs_->blockSignals(blocked);
     pages_.push_back(page);
     return pageCount() - 1;
+}
+
+void CPropertySheet::removePage(CSheetPage* page)
+{
+    const auto at = std::find(pages_.begin(), pages_.end(), page);
+    if (at == pages_.end())
+        return;
+    const int index = static_cast<int>(at - pages_.begin());
+    const bool wasActive = index == active_;
+    const bool blocked = tabs_->blockSignals(true);
+    tabs_->removeTab(index);
+    tabs_->blockSignals(blocked);
+    pages_.erase(at);
+    delete page;
+    if (index < active_)
+        --active_;
+    else if (wasActive) {
+        active_ = tabs_->currentIndex();
+        if (active_ >= 0)
+            this->page(active_)->activate();
+    }
 }
 
 void CPropertySheet::openOn(int index)

@@ -29,6 +29,11 @@ public:
 
     void accept() override;
 
+protected:
+    /// Takes `page` out of the editor and deletes it; when it was the active page, the tab that takes
+    /// its place becomes the active page.
+    void removePage(CSheetPage* page);
+
 private:
     void tabChosen(int index);
     void showTab(int index);

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "app/CText.h"
-#include "generate/Reformat.h"
 #include "rooms/Room.h"
 #include "universe/CPickList.h"
 #include "universe/RecordText.h"
@@ -73,8 +72,8 @@ CRoomDescription::CRoomDescription(Room& room, const World& world, const Templat
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(format60, &QPushButton::clicked, this, [this] { format(60); });
-    connect(format80, &QPushButton::clicked, this, [this] { format(80); });
+    connect(format60, &QPushButton::clicked, this, [this] { formatDescription(description_, 60); });
+    connect(format80, &QPushButton::clicked, this, [this] { formatDescription(description_, 80); });
     connect(copyButton, &QPushButton::clicked, this, &CRoomDescription::copyRoom);
     connect(templateButton, &QPushButton::clicked, this, &CRoomDescription::useTemplate);
 }
@@ -126,13 +125,6 @@ void CRoomDescription::store()
         room_.vnum = number;
 }
 
-void CRoomDescription::format(int width)
-{
-    std::string text = RecordText::linesFromQt(description_->toPlainText());
-    if (reformatDescription(text, width, false, questions()))
-        description_->setPlainText(RecordText::linesToQt(text));
-    description_->setFocus(Qt::OtherFocusReason);
-}
 
 void CRoomDescription::copyRoom()
 {

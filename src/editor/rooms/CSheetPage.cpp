@@ -5,6 +5,8 @@
 
 #include "app/CFieldCheck.h"
 #include "app/Questions.h"
+#include "generate/Reformat.h"
+#include "universe/RecordText.h"
 
 namespace tarnholt {
 
@@ -24,6 +26,14 @@ bool CSheetPage::readInteger(QLineEdit* field, int32_t& value)
 {
     CFieldCheck check(questions_);
     return check.integer(field, value);
+}
+
+void CSheetPage::formatDescription(QPlainTextEdit* field, int width)
+{
+    std::string text = RecordText::linesFromQt(field->toPlainText());
+    if (reformatDescription(text, width, false, questions_))
+        field->setPlainText(RecordText::linesToQt(text));
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace tarnholt

@@ -6,6 +6,7 @@
 #include <string>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace tarnholt {
 
@@ -29,6 +30,9 @@ protected:
     void refuse(QWidget* field, const std::string& message);
     /// Reads a whole number typed in `field`; anything else is refused with "Please enter an integer.".
     bool readInteger(QLineEdit* field, int32_t& value);
+    /// Rewraps the description in `field` to `width` characters ("Format-60", "Format-80"); only that
+    /// field changes. The focus goes back to it.
+    void formatDescription(QPlainTextEdit* field, int width);
 
 private:
     Questions& questions_;
