@@ -1,5 +1,7 @@
 #include "map/Importer.h"
 
+#include <algorithm>
+
 #include "app/Questions.h"
 #include "generate/AreaText.h"
 #include "universe/Universe.h"
@@ -21,11 +23,14 @@ ImportResult importRecords(std::string_view data, std::vector<R>& records, Unive
     ImportResult result;
     result.opened = true;
     // Room for one record per line that starts with "#" (an upper bound, the end marker included),
-    // so a large file is read into place instead of into an array that keeps moving as it grows.
+    // so a large file is read into place instead of into an array that keeps moving as it grows. A
+    // record takes more than a few bytes of text, so a file of nothing but "#" lines cannot make it
+    // reserve much more than a real file of its size would need.
+    constexpr std::size_t kFewestBytesPerRecord = 32;
     std::size_t headers = !data.empty() && data.front() == '#' ? 1 : 0;
     for (std::size_t at = data.find("\n#"); at != std::string_view::npos; at = data.find("\n#", at + 2))
         ++headers;
-    records.reserve(records.size() + headers);
+    records.reserve(records.size() + std::min(headers, data.size() / kFewestBytesPerRecord + 1));
     LineReader in(data);
     std::string line;
     in.readLine(line);

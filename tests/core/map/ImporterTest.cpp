@@ -173,6 +173,22 @@ TEST(Importer, ImportingTwiceGivesEveryRecordTwice)
     EXPECT_EQ(world.mobs[1].vnum, 120);
 }
 
+// A file of nothing but "#" lines stops at its first record, and the room kept for records stays
+// in proportion to the file's size rather than to its number of lines.
+TEST(Importer, HeaderLinesAloneDoNotReserveARecordEach)
+{
+    std::string data;
+    for (int i = 0; i < 200000; ++i)
+        data += "#\n";
+    World world;
+    Universe universe;
+    ScriptedQuestions questions;
+    const ImportResult result = importAreaText(data, world, universe, questions, ImportKind::Items);
+    EXPECT_TRUE(result.dropped);
+    EXPECT_TRUE(world.items.empty());
+    EXPECT_LE(world.items.capacity(), data.size() / 32 + 1);
+}
+
 // The vnums of the record headers of an area file ("#" and digits at the start of a line), in order.
 std::vector<int> headerVnums(const std::string& path)
 {
