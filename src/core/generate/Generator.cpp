@@ -1,8 +1,12 @@
 #include "generate/Generator.h"
 
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <new>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #include "app/Questions.h"
 #include "universe/Universe.h"
@@ -150,10 +154,18 @@ public:
             writeOut();
     }
 
-    /// Writes the rest and renames the file into place; false (after the message) when it failed.
+    /// Hands the rest of the text to the file; the buffers are then free for the next file.
+    void close()
+    {
+        if (!closed_)
+            writeOut();
+        closed_ = true;
+    }
+
+    /// Closes the file and renames it into place; false (after the message) when it failed.
     bool finish(Questions& questions, GenerateResult& result)
     {
-        writeOut();
+        close();
         const FileError error = writer_.commit();
         if (error != FileError::None) {
             stop(fileErrorMessage(error, path_), questions, result);
@@ -177,9 +189,33 @@ private:
     std::string path_;
     AtomicFileWriter writer_;
     AreaBuffers& buffers_;
+    bool closed_ = false;
 };
 
+// The warnings and flag encoder of the thread that runs a share of a run.
+struct Lane {
+    const Generator* generator;
+    std::vector<Warning>* warnings;
+    FlagEncoder* encoder;
+};
+
+thread_local const Lane* currentLane = nullptr;
+
 } // namespace
+
+// The room side of a run, the ".wld" and ".zon" files, made on a second thread while the first
+// makes the item and mob files. Both files are only written aside there: they are renamed into
+// place, and their warnings join the run's, once everything before them in the run's order has
+// succeeded, so a run that stops leaves the same files and warnings as one made on a single thread.
+struct Generator::RoomFiles {
+    std::vector<Warning> warnings;
+    std::size_t warningsOfWld = 0;
+    FlagEncoder encoder;
+    AreaBuffers buffers;
+    std::optional<AreaFileOut> wld;
+    std::optional<AreaFileOut> zon;
+    std::exception_ptr failure;
+};
 
 Generator::Generator(Universe& universe, World& world)
     : universe_(universe), world_(world), previous_(universe.generator)
@@ -195,7 +231,13 @@ Generator::~Generator()
 
 void Generator::addWarning(const std::string& type, const std::string& identifier, const std::string& text)
 {
-    warnings_.push_back(Warning{type, identifier, text});
+    std::vector<Warning>& list = currentLane && currentLane->generator == this ? *currentLane->warnings : warnings_;
+    list.push_back(Warning{type, identifier, text});
+}
+
+FlagEncoder& Generator::encoder()
+{
+    return currentLane && currentLane->generator == this ? *currentLane->encoder : encoder_;
 }
 
 GenerateResult Generator::generate(const std::string& outDir, Questions& questions)
@@ -240,6 +282,41 @@ bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
     const std::string zone = std::to_string(world_.zoneNumber);
+    RoomFiles rooms;
+    std::thread worker;
+    try {
+        worker = std::thread([&] { writeRoomFiles(rooms, outDir, zone); });
+    } catch (const std::system_error&) {
+        // No second thread to be had: the room files are made after the others.
+    }
+    bool ok = false;
+    try {
+        ok = writeItemAndMobFiles(outDir, questions, result);
+    } catch (...) {
+        if (worker.joinable())
+            worker.join();
+        throw;
+    }
+    if (worker.joinable())
+        worker.join();
+    else if (ok)
+        writeRoomFiles(rooms, outDir, zone);
+    if (rooms.failure)
+        std::rethrow_exception(rooms.failure);
+    if (!ok)
+        return false; // the room files written aside are removed with `rooms`
+
+    const auto wldEnd = rooms.warnings.begin() + static_cast<std::ptrdiff_t>(rooms.warningsOfWld);
+    warnings_.insert(warnings_.end(), rooms.warnings.begin(), wldEnd);
+    if (!rooms.wld->finish(questions, result))
+        return false;
+    warnings_.insert(warnings_.end(), wldEnd, rooms.warnings.end());
+    return rooms.zon->finish(questions, result);
+}
+
+bool Generator::writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
+{
+    const std::string zone = std::to_string(world_.zoneNumber);
     AreaBuffers buffers;
     {
         AreaFileOut file(outDir, zone + ".obj", buffers);
@@ -265,41 +342,47 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
             return false;
     }
 
-    {
-        AreaFileOut file(outDir, zone + ".mob", buffers);
-        for (const Mob& mob : world_.mobs) {
-            mob.WriteAreaText(file.text(), universe_);
-            file.recordDone();
-        }
-        file.text() += kEndMarker;
-        if (!file.finish(questions, result))
-            return false;
-    }
-
-    {
-        AreaFileOut file(outDir, zone + ".wld", buffers);
-        for (const Room& room : world_.rooms) {
-            room.WriteAreaText(file.text(), universe_, world_);
-            file.recordDone();
-        }
-        file.text() += kEndMarker;
-        if (!file.finish(questions, result))
-            return false;
-    }
-
-    AreaFileOut file(outDir, zone + ".zon", buffers);
-    std::string& text = file.text();
-    text += "#" + zone + "\n" + world_.zoneName + "~\n";
-    text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
-        + std::to_string(world_.repopMode) + " 0\n";
-    for (const Room& room : world_.rooms) {
-        room.WriteDoorResets(text, universe_, world_);
-        for (const LoadAction& load : room.loads)
-            load.WriteZoneCommand(text, universe_, world_, room.identifier);
+    AreaFileOut file(outDir, zone + ".mob", buffers);
+    for (const Mob& mob : world_.mobs) {
+        mob.WriteAreaText(file.text(), universe_);
         file.recordDone();
     }
-    text += "S\n$~\n";
+    file.text() += kEndMarker;
     return file.finish(questions, result);
+}
+
+void Generator::writeRoomFiles(RoomFiles& rooms, const std::string& outDir, const std::string& zone)
+{
+    const Lane lane{this, &rooms.warnings, &rooms.encoder};
+    const Lane* const outer = currentLane;
+    currentLane = &lane;
+    try {
+        AreaFileOut& wld = rooms.wld.emplace(outDir, zone + ".wld", rooms.buffers);
+        for (const Room& room : world_.rooms) {
+            room.WriteAreaText(wld.text(), universe_, world_);
+            wld.recordDone();
+        }
+        wld.text() += kEndMarker;
+        wld.close();
+        rooms.warningsOfWld = rooms.warnings.size();
+
+        AreaFileOut& zon = rooms.zon.emplace(outDir, zone + ".zon", rooms.buffers);
+        std::string& text = zon.text();
+        text += "#" + zone + "\n" + world_.zoneName + "~\n";
+        text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
+            + std::to_string(world_.repopMode) + " 0\n";
+        for (const Room& room : world_.rooms) {
+            room.WriteDoorResets(text, universe_, world_);
+            for (const LoadAction& load : room.loads)
+                load.WriteZoneCommand(text, universe_, world_, room.identifier);
+            zon.recordDone();
+        }
+        text += "S\n$~\n";
+        zon.close();
+    } catch (...) {
+        rooms.failure = std::current_exception();
+    }
+    currentLane = outer;
 }
 
 } // namespace tarnholt

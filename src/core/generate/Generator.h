@@ -46,6 +46,8 @@ struct GenerateResult {
 /// and that the document was saved once, gives vnums to the items, mobs and rooms that have none,
 /// then writes "<zone>.obj", the component lists "<vnum>.txt", "<zone>.mob", "<zone>.wld" and
 /// "<zone>.zon" into `outDir` (CR LF line ends, each file written aside and renamed into place).
+/// The ".wld" and ".zon" are made on a second thread while the item and mob files are made; files
+/// and warnings still come out in that order, and a run that stops leaves what one thread would.
 /// Refusals and a file that cannot be written stop the run with a message through `questions`.
 class Generator {
 public:
@@ -59,11 +61,15 @@ public:
 
     void addWarning(const std::string& type, const std::string& identifier, const std::string& text);
     const std::vector<Warning>& warnings() const { return warnings_; }
-    FlagEncoder& encoder() { return encoder_; }
+    /// The flag encoder of the thread that asks (each thread of a run has its own).
+    FlagEncoder& encoder();
 
 private:
     bool assignAllVnums(Questions& questions, GenerateResult& result);
     bool writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
+    bool writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
+    struct RoomFiles;
+    void writeRoomFiles(RoomFiles& rooms, const std::string& outDir, const std::string& zone);
 
     Universe& universe_;
     World& world_;
