@@ -203,17 +203,15 @@ thread_local const Lane* currentLane = nullptr;
 
 } // namespace
 
-// The room side of a run, the ".wld" and ".zon" files, made on a second thread while the first
-// makes the item and mob files. Both files are only written aside there: they are renamed into
-// place, and their warnings join the run's, once everything before them in the run's order has
-// succeeded, so a run that stops leaves the same files and warnings as one made on a single thread.
-struct Generator::RoomFiles {
+// One share of a run made apart from the others: its warnings, its flag encoder and its file,
+// which is only written aside. The run renames the file into place, and adds the warnings to its
+// own, once everything before it in the run's order has succeeded, so a run that stops leaves the
+// same files and warnings as one that made everything in order.
+struct Generator::Share {
     std::vector<Warning> warnings;
-    std::size_t warningsOfWld = 0;
     FlagEncoder encoder;
     AreaBuffers buffers;
-    std::optional<AreaFileOut> wld;
-    std::optional<AreaFileOut> zon;
+    std::optional<AreaFileOut> file;
     std::exception_ptr failure;
 };
 
@@ -281,17 +279,21 @@ bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
+    // The ".wld" is made on a second thread while this one makes the item, mob and zone files.
     const std::string zone = std::to_string(world_.zoneNumber);
-    RoomFiles rooms;
+    Share wld;
+    Share zon;
     std::thread worker;
     try {
-        worker = std::thread([&] { writeRoomFiles(rooms, outDir, zone); });
+        worker = std::thread([&] { makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); }); });
     } catch (const std::system_error&) {
-        // No second thread to be had: the room files are made after the others.
+        // No second thread to be had: the ".wld" is made after the others.
     }
     bool ok = false;
     try {
         ok = writeItemAndMobFiles(outDir, questions, result);
+        if (ok)
+            makeShare(zon, [&](Share& share) { writeZoneFile(share, outDir, zone); });
     } catch (...) {
         if (worker.joinable())
             worker.join();
@@ -300,18 +302,33 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
     if (worker.joinable())
         worker.join();
     else if (ok)
-        writeRoomFiles(rooms, outDir, zone);
-    if (rooms.failure)
-        std::rethrow_exception(rooms.failure);
+        makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); });
+    for (Share* share : {&wld, &zon})
+        if (share->failure)
+            std::rethrow_exception(share->failure);
     if (!ok)
-        return false; // the room files written aside are removed with `rooms`
+        return false; // what was written aside is removed with the shares
 
-    const auto wldEnd = rooms.warnings.begin() + static_cast<std::ptrdiff_t>(rooms.warningsOfWld);
-    warnings_.insert(warnings_.end(), rooms.warnings.begin(), wldEnd);
-    if (!rooms.wld->finish(questions, result))
-        return false;
-    warnings_.insert(warnings_.end(), wldEnd, rooms.warnings.end());
-    return rooms.zon->finish(questions, result);
+    for (Share* share : {&wld, &zon}) {
+        warnings_.insert(warnings_.end(), share->warnings.begin(), share->warnings.end());
+        if (!share->file->finish(questions, result))
+            return false;
+    }
+    return true;
+}
+
+template <typename Make>
+void Generator::makeShare(Share& share, Make make)
+{
+    const Lane lane{this, &share.warnings, &share.encoder};
+    const Lane* const outer = currentLane;
+    currentLane = &lane;
+    try {
+        make(share);
+    } catch (...) {
+        share.failure = std::current_exception();
+    }
+    currentLane = outer;
 }
 
 bool Generator::writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
@@ -351,38 +368,36 @@ bool Generator::writeItemAndMobFiles(const std::string& outDir, Questions& quest
     return file.finish(questions, result);
 }
 
-void Generator::writeRoomFiles(RoomFiles& rooms, const std::string& outDir, const std::string& zone)
+void Generator::writeWorldFile(Share& share, const std::string& outDir, const std::string& zone)
 {
-    const Lane lane{this, &rooms.warnings, &rooms.encoder};
-    const Lane* const outer = currentLane;
-    currentLane = &lane;
-    try {
-        AreaFileOut& wld = rooms.wld.emplace(outDir, zone + ".wld", rooms.buffers);
-        for (const Room& room : world_.rooms) {
-            room.WriteAreaText(wld.text(), universe_, world_);
-            wld.recordDone();
-        }
-        wld.text() += kEndMarker;
-        wld.close();
-        rooms.warningsOfWld = rooms.warnings.size();
-
-        AreaFileOut& zon = rooms.zon.emplace(outDir, zone + ".zon", rooms.buffers);
-        std::string& text = zon.text();
-        text += "#" + zone + "\n" + world_.zoneName + "~\n";
-        text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
-            + std::to_string(world_.repopMode) + " 0\n";
-        for (const Room& room : world_.rooms) {
-            room.WriteDoorResets(text, universe_, world_);
-            for (const LoadAction& load : room.loads)
-                load.WriteZoneCommand(text, universe_, world_, room.identifier);
-            zon.recordDone();
-        }
-        text += "S\n$~\n";
-        zon.close();
-    } catch (...) {
-        rooms.failure = std::current_exception();
+    AreaFileOut& file = share.file.emplace(outDir, zone + ".wld", share.buffers);
+    for (const Room& room : world_.rooms) {
+        room.WriteAreaText(file.text(), universe_, world_);
+        file.recordDone();
     }
-    currentLane = outer;
+    file.text() += kEndMarker;
+    file.close();
+}
+
+void Generator::writeZoneFile(Share& share, const std::string& outDir, const std::string& zone)
+{
+    AreaFileOut& file = share.file.emplace(outDir, zone + ".zon", share.buffers);
+    std::string& text = file.text();
+    text += "#" + zone + "\n" + world_.zoneName + "~\n";
+    text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
+        + std::to_string(world_.repopMode) + " 0\n";
+    for (const Room& room : world_.rooms) {
+        room.WriteDoorResets(text, universe_, world_);
+        if (!room.loads.empty()) {
+            // The vnum of the room's Identifier, which may be an earlier room's of that name.
+            const std::string roomVnum = world_.roomVnumText(room.identifier);
+            for (const LoadAction& load : room.loads)
+                load.WriteZoneCommand(text, universe_, world_, room.identifier, roomVnum);
+        }
+        file.recordDone();
+    }
+    text += "S\n$~\n";
+    file.close();
 }
 
 } // namespace tarnholt

@@ -46,8 +46,8 @@ struct GenerateResult {
 /// and that the document was saved once, gives vnums to the items, mobs and rooms that have none,
 /// then writes "<zone>.obj", the component lists "<vnum>.txt", "<zone>.mob", "<zone>.wld" and
 /// "<zone>.zon" into `outDir` (CR LF line ends, each file written aside and renamed into place).
-/// The ".wld" and ".zon" are made on a second thread while the item and mob files are made; files
-/// and warnings still come out in that order, and a run that stops leaves what one thread would.
+/// The ".wld" is made on a second thread while the other files are made; files and warnings still
+/// come out in the order above, and a run that stops leaves what a run made in that order would.
 /// Refusals and a file that cannot be written stop the run with a message through `questions`.
 class Generator {
 public:
@@ -68,8 +68,11 @@ private:
     bool assignAllVnums(Questions& questions, GenerateResult& result);
     bool writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
     bool writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
-    struct RoomFiles;
-    void writeRoomFiles(RoomFiles& rooms, const std::string& outDir, const std::string& zone);
+    struct Share;
+    template <typename Make>
+    void makeShare(Share& share, Make make);
+    void writeWorldFile(Share& share, const std::string& outDir, const std::string& zone);
+    void writeZoneFile(Share& share, const std::string& outDir, const std::string& zone);
 
     Universe& universe_;
     World& world_;

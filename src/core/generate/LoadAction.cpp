@@ -101,6 +101,13 @@ void LoadAction::Serialize(Archive& ar)
 void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& world,
                                   const std::string& roomIdentifier) const
 {
+    if (knownTask(task))
+        WriteZoneCommand(out, universe, world, roomIdentifier, world.roomVnumText(roomIdentifier));
+}
+
+void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& world, const std::string& roomIdentifier,
+                                  std::string_view roomVnumText) const
+{
     // A line without a command letter would make the whole zone file unreadable for the server.
     if (!knownTask(task))
         return;
@@ -114,7 +121,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
     line += ' ';
 
     // Appends a vnum text, warning when the reference did not resolve (the line is still written).
-    auto appendVnum = [&](const std::string& vnumText, const char* invalidText) {
+    auto appendVnum = [&](std::string_view vnumText, const char* invalidText) {
         if (vnumText == "-1")
             warn(invalidText);
         line += vnumText;
@@ -139,7 +146,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
         appendVnum(world.mobVnumText(mob), "Invalid Mob on a Load Mob Action.");
         appendMax();
         line += ' ';
-        appendVnum(world.roomVnumText(roomIdentifier), "Invalid Room on a Load Mob Action.");
+        appendVnum(roomVnumText, "Invalid Room on a Load Mob Action.");
         break;
     case LoadItem:
         if (item.empty()) {
@@ -153,7 +160,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
         appendVnum(world.itemVnumText(item), "Invalid Item on a Load Item Action.");
         appendMax();
         line += ' ';
-        appendVnum(world.roomVnumText(roomIdentifier), "Invalid Room on a Load Item Action.");
+        appendVnum(roomVnumText, "Invalid Room on a Load Item Action.");
         break;
     case GiveItem:
         if (item.empty()) {

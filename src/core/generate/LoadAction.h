@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnholt {
@@ -48,6 +49,9 @@ public:
     /// required field is missing; problems are added as "Room-Action" warnings.
     void WriteZoneCommand(std::string& out, Universe& universe, World& world,
                           const std::string& roomIdentifier) const;
+    /// The same, with the room's vnum text already looked up (a room writes all its actions).
+    void WriteZoneCommand(std::string& out, Universe& universe, World& world, const std::string& roomIdentifier,
+                          std::string_view roomVnumText) const;
 
     /// Renames `item` (not `container`).
     void RenameItemRef(const std::string& oldName, const std::string& newName);

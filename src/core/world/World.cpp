@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <unordered_map>
 
 #include "world/Archive.h"
@@ -9,8 +10,9 @@
 namespace tarnholt {
 
 /// Identifier -> array position for one kind of record, kept for an IndexScope. An open-addressing
-/// table over a private copy of the Identifiers: a lookup reads two small contiguous arrays instead
-/// of chasing list nodes and the records' own strings all over a large World.
+/// table whose slots hold short Identifiers themselves (longer ones in a private copy of the keys):
+/// a lookup usually reads one slot of one cache line instead of chasing list nodes and the records'
+/// own strings all over a large World.
 class IdentifierIndex {
 public:
     template <typename Record>
@@ -21,11 +23,7 @@ public:
             capacity *= 2;
         slots_.assign(capacity, Slot{});
         mask_ = capacity - 1;
-        std::size_t keyBytes = 0;
-        for (const auto& r : records)
-            keyBytes += r.identifier.size();
         keys_.clear();
-        keys_.reserve(keyBytes);
         for (std::size_t i = 0; i < records.size(); ++i)
             insert(records[i].identifier, static_cast<uint32_t>(i), records[i].vnum);
     }
@@ -49,43 +47,65 @@ public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
 private:
-    struct Slot {
-        uint32_t tag = 0;
-        uint32_t keyLength = 0;
-        std::size_t keyOffset = 0;
+    static constexpr std::size_t kInlineKey = 16;
+
+    // 32 bytes: two slots to a cache line. A key of up to 16 bytes is kept in the slot; a longer one
+    // in `keys_`, with its offset in the slot.
+    struct alignas(32) Slot {
+        uint32_t tag = 0; // high bits of the hash, never 0 in a used slot
         uint32_t position = 0;
         int32_t vnum = 0;
+        uint32_t keyLength = 0;
+        char key[kInlineKey] = {};
     };
+
+    static uint32_t tagOf(std::size_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
+
+    std::string_view keyOf(const Slot& slot) const
+    {
+        if (slot.keyLength <= kInlineKey)
+            return {slot.key, slot.keyLength};
+        uint64_t offset = 0;
+        std::memcpy(&offset, slot.key, sizeof offset);
+        return {keys_.data() + offset, slot.keyLength};
+    }
 
     const Slot* slotOf(std::string_view key) const
     {
         if (slots_.empty())
             return nullptr;
         const std::size_t hash = std::hash<std::string_view>()(key);
-        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u; // 0 marks an empty slot
+        const uint32_t tag = tagOf(hash);
         for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
             const Slot& slot = slots_[at];
             if (slot.tag == 0)
                 return nullptr;
-            if (slot.tag == tag && keyOf(slot) == key)
+            if (slot.tag == tag && slot.keyLength == key.size() && keyOf(slot) == key)
                 return &slot;
         }
     }
 
-    std::string_view keyOf(const Slot& slot) const { return {keys_.data() + slot.keyOffset, slot.keyLength}; }
-
     void insert(std::string_view key, uint32_t position, int32_t vnum)
     {
         const std::size_t hash = std::hash<std::string_view>()(key);
-        const auto tag = static_cast<uint32_t>(hash >> 32) | 1u;
+        const uint32_t tag = tagOf(hash);
         for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
             Slot& slot = slots_[at];
             if (slot.tag == 0) {
-                slot = Slot{tag, static_cast<uint32_t>(key.size()), keys_.size(), position, vnum};
-                keys_.append(key);
+                slot.tag = tag;
+                slot.position = position;
+                slot.vnum = vnum;
+                slot.keyLength = static_cast<uint32_t>(key.size());
+                if (key.size() <= kInlineKey) {
+                    std::memcpy(slot.key, key.data(), key.size());
+                } else {
+                    const uint64_t offset = keys_.size();
+                    std::memcpy(slot.key, &offset, sizeof offset);
+                    keys_.append(key);
+                }
                 return;
             }
-            if (slot.tag == tag && keyOf(slot) == key)
+            if (slot.tag == tag && slot.keyLength == key.size() && keyOf(slot) == key)
                 return; // an earlier record has this Identifier: the first one is found, as a scan finds it
         }
     }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "TempFolder.h"
@@ -11,6 +13,7 @@
 #include "items/ItemValues.h"
 #include "map/Importer.h"
 #include "universe/Universe.h"
+#include "world/Files.h"
 #include "world/World.h"
 
 using namespace tarnholt;
@@ -28,25 +31,17 @@ World savedZone()
     return world;
 }
 
-Item itemNamed(const std::string& identifier, int32_t vnum = 0)
+// A record named `identifier` that generates without a warning.
+template <class T>
+T named(const std::string& identifier, int32_t vnum = 0)
 {
-    Item item;
-    item.identifier = identifier, item.vnum = vnum, item.itemType = "Note", item.description = "Something.";
-    return item;
-}
-
-Mob mobNamed(const std::string& identifier, int32_t vnum = 0)
-{
-    Mob mob;
-    mob.identifier = identifier, mob.vnum = vnum, mob.description = "Someone.";
-    return mob;
-}
-
-Room roomNamed(const std::string& identifier, int32_t vnum = 0)
-{
-    Room room;
-    room.identifier = identifier, room.vnum = vnum, room.name = identifier, room.description = "Somewhere.";
-    return room;
+    T record;
+    record.identifier = identifier, record.vnum = vnum, record.description = "Something.";
+    if constexpr (std::is_same_v<T, Item>)
+        record.itemType = "Note";
+    if constexpr (std::is_same_v<T, Room>)
+        record.name = identifier;
+    return record;
 }
 
 struct Outcome {
@@ -78,9 +73,9 @@ TEST_P(GeneratorRefusal, StopsWithMessageAndWritesNothing)
 {
     const RefusalCase& c = GetParam();
     World world = savedZone();
-    world.items.push_back(itemNamed("sword"));
-    world.mobs.push_back(mobNamed("guard"));
-    world.rooms.push_back(roomNamed("hall"));
+    world.items.push_back(named<Item>("sword"));
+    world.mobs.push_back(named<Mob>("guard"));
+    world.rooms.push_back(named<Room>("hall"));
     c.prepare(world);
 
     TempFolder folder;
@@ -137,11 +132,11 @@ TEST_P(VnumAssignment, FillsGapsFromTheStartNumber)
         world.startItemVnum = world.startMobVnum = world.startRoomVnum = c.start;
         for (std::size_t i = 0; i < c.before.size(); ++i) {
             if (kind == 0)
-                world.items.push_back(itemNamed(c.identifiers[i], c.before[i]));
+                world.items.push_back(named<Item>(c.identifiers[i], c.before[i]));
             else if (kind == 1)
-                world.mobs.push_back(mobNamed(c.identifiers[i], c.before[i]));
+                world.mobs.push_back(named<Mob>(c.identifiers[i], c.before[i]));
             else
-                world.rooms.push_back(roomNamed(c.identifiers[i], c.before[i]));
+                world.rooms.push_back(named<Room>(c.identifiers[i], c.before[i]));
         }
         TempFolder folder;
         const Outcome run = generated(world, folder.path());
@@ -178,8 +173,8 @@ TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
     World world = savedZone();
     world.repopTime = 30;
     world.repopMode = 0;
-    world.rooms.push_back(roomNamed("hall"));
-    world.rooms.push_back(roomNamed("yard"));
+    world.rooms.push_back(named<Room>("hall"));
+    world.rooms.push_back(named<Room>("yard"));
     world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
     TempFolder folder;
     const Outcome run = generated(world, folder.path());
@@ -197,15 +192,15 @@ TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
 TEST(Generator, WorldAndZoneFilesOfTwoRooms)
 {
     World world = savedZone();
-    world.mobs.push_back(mobNamed("guard"));
-    world.items.push_back(itemNamed("sword"));
-    Room hall = roomNamed("hall");
+    world.mobs.push_back(named<Mob>("guard"));
+    world.items.push_back(named<Item>("sword"));
+    Room hall = named<Room>("hall");
     hall.name = "Great\nHall"; // a line feed inside a one-line text reaches the disk as CR LF too
     hall.description = "A hall.", hall.exits[0].target = "yard", hall.exits[0].resetState = 3;
     LoadAction loadGuard;
     loadGuard.task = LoadAction::LoadMob, loadGuard.mob = "guard";
     hall.loads.push_back(loadGuard);
-    Room yard = roomNamed("yard");
+    Room yard = named<Room>("yard");
     yard.name = "Yard", yard.description = "A yard.";
     LoadAction dropSword;
     dropSword.task = LoadAction::LoadItem, dropSword.item = "sword", dropSword.maxLoad = 2, dropSword.probability = 50;
@@ -234,10 +229,10 @@ TEST(Generator, ComponentListNamesEachComponentByVnum)
 {
     World world = savedZone();
     world.startItemVnum = 100;
-    Item kit = itemNamed("kit");
+    Item kit = named<Item>("kit");
     kit.assemblyComponents = {"blade", "deleted one", "#77 outside", "(None)"};
     world.items.push_back(kit);
-    world.items.push_back(itemNamed("blade"));
+    world.items.push_back(named<Item>("blade"));
     TempFolder folder;
     const Outcome run = generated(world, folder.path());
     ASSERT_TRUE(run.result.written);
@@ -249,16 +244,16 @@ TEST(Generator, ComponentListNamesEachComponentByVnum)
 TEST(Generator, WarningsInOrderOfTheFiles)
 {
     World world = savedZone();
-    Room hall = roomNamed("hall");
+    Room hall = named<Room>("hall");
     hall.description.clear();
     LoadAction ghost;
     ghost.task = LoadAction::LoadMob, ghost.mob = "ghost"; // deleted mob
     hall.loads.push_back(ghost);
     world.rooms.push_back(hall);
-    Mob guard = mobNamed("guard");
+    Mob guard = named<Mob>("guard");
     guard.description.clear();
     world.mobs.push_back(guard);
-    Item sword = itemNamed("sword");
+    Item sword = named<Item>("sword");
     sword.itemType.clear(), sword.description.clear();
     world.items.push_back(sword);
 
@@ -276,112 +271,85 @@ TEST(Generator, WarningsInOrderOfTheFiles)
     EXPECT_EQ(run.result.warnings, expected);
     // The broken load still has its line, with -1 for the mob.
     EXPECT_EQ(folder.read("12.zon"), "#12\r\nKeep~\r\n1299 15 1 0\r\nM 0 -1 1 1200\r\nS\r\n$~\r\n");
+    // The warning list starts empty on every run.
+    EXPECT_EQ(generated(world, folder.path()).result.warnings, expected);
 }
 
-TEST(Generator, WarningListStartsEmptyOnEveryRunAndUniverseIsReleased)
-{
-    World world = savedZone();
-    Mob guard = mobNamed("guard");
-    guard.description.clear();
-    world.mobs.push_back(guard);
-    Universe universe;
-    TempFolder folder;
-    ScriptedQuestions questions;
-    {
-        Generator generator(universe, world);
-        EXPECT_EQ(universe.generator, &generator);
-        EXPECT_EQ(generator.generate(folder.path(), questions).warnings.size(), 1u);
-        EXPECT_EQ(generator.generate(folder.path(), questions).warnings.size(), 1u);
-    }
-    EXPECT_EQ(universe.generator, nullptr);
-}
-
-TEST(Generator, FolderThatDoesNotExistStopsWithMessageNamingTheFile)
+// A file that cannot be written stops the run with one message naming it; the files before it stay
+// written and nothing after it is written.
+TEST(Generator, FileThatCannotBeWrittenStopsTheRun)
 {
     World world = savedZone();
     TempFolder folder;
     const std::string missing = folder.file("missing");
-    const Outcome run = generated(world, missing);
-    EXPECT_FALSE(run.result.written);
-    ASSERT_EQ(run.questions.messages.size(), 1u);
-    EXPECT_NE(run.questions.messages[0].find(missing + "/12.obj"), std::string::npos) << run.questions.messages[0];
-    EXPECT_EQ(run.result.message, run.questions.messages[0]);
-    EXPECT_TRUE(run.result.files.empty());
-}
+    const Outcome none = generated(world, missing);
+    EXPECT_FALSE(none.result.written);
+    ASSERT_EQ(none.questions.messages.size(), 1u);
+    EXPECT_NE(none.questions.messages[0].find(missing + "/12.obj"), std::string::npos) << none.questions.messages[0];
+    EXPECT_EQ(none.result.message, none.questions.messages[0]);
+    EXPECT_TRUE(none.result.files.empty());
 
-TEST(Generator, FileThatCannotBeReplacedStopsTheRun)
-{
-    World world = savedZone();
-    TempFolder folder;
     std::filesystem::create_directory(folder.file("12.mob")); // a folder where the mob file goes
     const Outcome run = generated(world, folder.path());
     EXPECT_FALSE(run.result.written);
     ASSERT_EQ(run.questions.messages.size(), 1u);
     EXPECT_NE(run.questions.messages[0].find(folder.file("12.mob")), std::string::npos) << run.questions.messages[0];
-    // The object file before it stays written; nothing after it is written.
     EXPECT_EQ(folder.read("12.obj"), "#99999\r\n$~\r\n");
-    EXPECT_FALSE(folder.exists("12.wld"));
-    EXPECT_FALSE(folder.exists("12.zon"));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"12.mob", "12.obj"}));
     EXPECT_EQ(run.result.files, std::vector<std::string>{folder.file("12.obj")});
+}
+
+// The world file is made apart from the others; a stop still leaves what a run in file order would:
+// the warnings raised up to the file that failed, and none of the files after it.
+TEST(Generator, StopLeavesTheFilesAndWarningsOfARunInFileOrder)
+{
+    World world = savedZone();
+    Room hall = named<Room>("hall");
+    hall.description.clear();
+    LoadAction ghost;
+    ghost.task = LoadAction::LoadMob, ghost.mob = "ghost";
+    hall.loads.push_back(ghost);
+    world.rooms.push_back(hall);
+    Item sword = named<Item>("sword");
+    sword.itemType.clear();
+    world.items.push_back(sword);
+
+    for (const char* blocked : {"12.mob", "12.wld", "12.zon"}) {
+        SCOPED_TRACE(blocked);
+        TempFolder folder;
+        std::filesystem::create_directory(folder.file(blocked));
+        const Outcome run = generated(world, folder.path());
+        EXPECT_FALSE(run.result.written);
+        ASSERT_EQ(run.questions.messages.size(), 1u);
+        EXPECT_NE(run.questions.messages[0].find(folder.file(blocked)), std::string::npos);
+        std::vector<Warning> warnings = {{"Item", "sword", "No Item Type Assigned"}};
+        std::vector<std::string> files = {folder.file("12.obj")};
+        if (blocked != std::string("12.mob")) {
+            warnings.push_back({"Room", "hall", "No Description"});
+            files.push_back(folder.file("12.mob"));
+        }
+        if (blocked == std::string("12.zon")) {
+            warnings.push_back({"Room-Action", "hall", "Invalid Mob on a Load Mob Action."});
+            files.push_back(folder.file("12.wld"));
+        }
+        EXPECT_EQ(run.result.warnings, warnings);
+        EXPECT_EQ(run.result.files, files);
+        std::vector<std::string> names;
+        for (const std::string& file : files)
+            names.push_back(fileNameOf(file));
+        names.push_back(blocked);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(folder.names(), names); // nothing written aside is left behind
+    }
 }
 
 // --- Generation and import ----------------------------------------------------------------------
 
-// Generates `world`, imports the file `name` it wrote into a fresh zone (answering No), generates that
-// zone again and expects the same file.
-World importAndRegenerate(World world, const std::string& name, ImportKind kind)
-{
-    TempFolder first;
-    const Outcome run = generated(world, first.path());
-    EXPECT_TRUE(run.result.written);
-    EXPECT_TRUE(run.result.warnings.empty());
-
-    World imported = savedZone();
-    Universe universe;
-    ScriptedQuestions questions(false);
-    const ImportResult result = importAreaFile(first.file(name), imported, universe, questions, kind);
-    EXPECT_EQ(result.appended, 2);
-    EXPECT_FALSE(result.dropped);
-    EXPECT_TRUE(questions.messages.empty());
-    EXPECT_TRUE(questions.questions.empty());
-
-    imported.startItemVnum = imported.startMobVnum = 0; // "#" records need no start number
-    TempFolder second;
-    const Outcome again = generated(imported, second.path());
-    EXPECT_TRUE(again.result.written) << again.result.message;
-    EXPECT_FALSE(again.result.vnumsChanged);
-    EXPECT_EQ(second.read(name), first.read(name));
-    return imported;
-}
-
-TEST(Generator, GeneratedMobsImportBackToTheSameBlocks)
-{
-    World world = savedZone();
-    Mob guard = mobNamed("guard");
-    guard.aliases = "guard city", guard.shortDescription = "the city guard";
-    guard.longDescription = "A city guard stands here.", guard.description = "He looks bored.\r\nVery bored.\r\n";
-    guard.flags = {"Sentinel", "Aggressive", "Invisible"};
-    guard.attackCountIndex = 3, guard.alignment = -350, guard.level = 12, guard.thaco = 9, guard.armorClass = -2;
-    guard.hitDiceCount = 3, guard.hitDiceSides = 8, guard.hitBonus = 40;
-    guard.damageDiceCount = 2, guard.damageDiceSides = 4, guard.damageBonus = 1;
-    guard.gold = 30, guard.experience = 900, guard.loadPosition = 2, guard.defaultPosition = 1, guard.sex = 1;
-    guard.speech = {"<INTERVAL> 5\n", "<LINE> Move along. <END_LINE>\n"};
-    guard.specProcs = {"CASTLE_GUARD 100 0 0"};
-    world.mobs.push_back(guard);
-    Mob cat = mobNamed("cat");
-    cat.shortDescription = "a cat";
-    world.mobs.push_back(cat);
-
-    const World imported = importAndRegenerate(world, "12.mob", ImportKind::Mobs);
-    ASSERT_EQ(imported.mobs.size(), 2u);
-    EXPECT_EQ(imported.mobs[0].identifier, "#1210 the city guard");
-    EXPECT_EQ(imported.mobs[1].identifier, "#1211 a cat");
-}
-
+// Generated items, imported into a fresh zone (answering No) and generated again, give the same file.
 TEST(Generator, GeneratedItemsImportBackToTheSameBlocks)
 {
     World world = savedZone();
-    Item lamp = itemNamed("lamp");
+    Item lamp = named<Item>("lamp");
     lamp.aliases = "lamp brass", lamp.shortDescription = "a brass lamp";
     lamp.longDescription = "A brass lamp lies here.", lamp.description = "It is dented.\r\nStill, it shines.";
     lamp.itemType = "Light";
@@ -396,13 +364,39 @@ TEST(Generator, GeneratedItemsImportBackToTheSameBlocks)
     lamp.extraDescriptions.set("dent", "A deep dent.");
     lamp.specProcs = {"ITEM_PERCT_DAMAGE 50 0 1"};
     world.items.push_back(lamp);
-    Item note = itemNamed("note");
-    note.aliases = "note", note.shortDescription = "a note";
-    world.items.push_back(note);
+    Item cask = named<Item>("cask");
+    cask.itemType = "Drink Container", cask.classRestrictions = {"Thief", "Ninja"};
+    auto drink = std::make_unique<DrinkValues>();
+    drink->liquid = "Dark Ale", drink->maxDrinkUnits = 20, drink->drinkUnitsLeft = 7, drink->minLevel = 3;
+    cask.valueRecord = std::move(drink);
+    world.items.push_back(std::move(cask));
+    Item chest = named<Item>("chest");
+    chest.aliases = "chest", chest.itemType = "Container";
+    auto container = std::make_unique<ContainerValues>();
+    container->key = "#3005", container->locked = container->closed = 1, container->maxWeight = 90;
+    chest.valueRecord = std::move(container);
+    world.items.push_back(std::move(chest));
 
-    const World imported = importAndRegenerate(world, "12.obj", ImportKind::Items);
-    ASSERT_EQ(imported.items.size(), 2u);
+    TempFolder first;
+    const Outcome run = generated(world, first.path());
+    EXPECT_TRUE(run.result.written && run.result.warnings.empty());
+
+    World imported = savedZone();
+    Universe universe;
+    ScriptedQuestions questions(false);
+    const ImportResult result = importAreaFile(first.file("12.obj"), imported, universe, questions, ImportKind::Items);
+    EXPECT_EQ(result.appended, 3);
+    EXPECT_FALSE(result.dropped);
+    EXPECT_TRUE(questions.messages.empty() && questions.questions.empty());
+    ASSERT_EQ(imported.items.size(), 3u);
     EXPECT_EQ(imported.items[0].identifier, "#1220 a brass lamp");
+
+    imported.startItemVnum = 0; // "#" records need no start number
+    TempFolder second;
+    const Outcome again = generated(imported, second.path());
+    EXPECT_TRUE(again.result.written) << again.result.message;
+    EXPECT_FALSE(again.result.vnumsChanged);
+    EXPECT_EQ(second.read("12.obj"), first.read("12.obj"));
 }
 
 } // namespace
