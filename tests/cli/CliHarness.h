@@ -15,15 +15,13 @@
 
 namespace tarnholt::clitest {
 
-/// A fresh empty folder, removed with its contents at the end.
-class Folder : public tarnholt::testing::TempFolder {
-public:
-    static std::string readFile(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-};
+using Folder = tarnholt::testing::TempFolder;
+
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 /// What one run of the tool gave.
 struct CliRun {
@@ -37,8 +35,7 @@ struct CliRun {
 inline CliRun runCli(const std::vector<std::string>& args)
 {
     Folder streams;
-    const std::string outPath = streams.file("out");
-    const std::string errPath = streams.file("err");
+    const std::string outPath = streams.file("out"), errPath = streams.file("err");
 
     std::vector<std::string> words{TARNHOLT_CLI_PATH};
     words.insert(words.end(), args.begin(), args.end());
@@ -64,13 +61,12 @@ inline CliRun runCli(const std::vector<std::string>& args)
     if (child < 0)
         return run;
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
+    while (::waitpid(child, &status, 0) < 0)
         if (errno != EINTR)
             return run;
-    }
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    run.out = Folder::readFile(outPath);
-    run.err = Folder::readFile(errPath);
+    run.out = streams.read("out");
+    run.err = streams.read("err");
     return run;
 }
 

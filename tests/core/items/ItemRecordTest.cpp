@@ -225,11 +225,11 @@ TEST(ItemArchive, ARecordThatDoesNotMatchItsTypeIsStoredSoItLoadsBack)
     }
 }
 
-// ---- copies and reset ----
+// ---- copies, reset and renames ----
 
-TEST(ItemCopies, FullCopyClonesTheValueRecord)
+TEST(ItemCopies, FullCopiesCloneTheValueRecord)
 {
-    Item original = richItem("Container");
+    const Item original = richItem("Container");
     Item copy(original);
     EXPECT_TRUE(copy == original);
     ASSERT_NE(copy.valueRecord.get(), original.valueRecord.get());
@@ -239,60 +239,42 @@ TEST(ItemCopies, FullCopyClonesTheValueRecord)
     Item assigned = richItem("Light");
     assigned = original;
     EXPECT_TRUE(assigned == original);
-    EXPECT_NE(dynamic_cast<ContainerValues*>(assigned.valueRecord.get()), nullptr);
+    EXPECT_NE(assigned.valueRecord.get(), original.valueRecord.get());
     assigned = Item();
     EXPECT_EQ(assigned.valueRecord, nullptr);
 }
 
-TEST(ItemCopies, CopyAsNewAndCopyContent)
+TEST(ItemCopies, CopyAsNewCopyContentAndReset)
 {
-    Item sword = richItem("Weapon");
-    sword.vnum = 42;
-    sword.identifier = "Sword";
-
+    const Item sword = richItem("Weapon"); // vnum 42, identifier "Thing"
     Item asNew;
     asNew.copyAsNew(sword);
-    EXPECT_EQ(asNew.vnum, -1);
-    EXPECT_EQ(asNew.identifier, "");
-    asNew.vnum = 42;
-    asNew.identifier = "Sword";
+    EXPECT_EQ(std::make_pair(asNew.vnum, asNew.identifier), std::make_pair(-1, std::string()));
+    asNew.vnum = 42, asNew.identifier = "Thing";
     EXPECT_TRUE(asNew == sword);
     EXPECT_NE(asNew.valueRecord.get(), sword.valueRecord.get());
 
     Item edited;
-    edited.vnum = 7;
-    edited.identifier = "Dagger";
+    edited.vnum = 7, edited.identifier = "Dagger";
     edited.copyContent(sword);
-    EXPECT_EQ(edited.vnum, 7);
-    EXPECT_EQ(edited.identifier, "Dagger");
-    EXPECT_EQ(edited.aliases, sword.aliases);
-    EXPECT_TRUE(*edited.valueRecord == *sword.valueRecord);
-}
+    Item expected(sword);
+    expected.vnum = 7, expected.identifier = "Dagger";
+    EXPECT_TRUE(edited == expected);
 
-TEST(ItemCopies, ResetLeavesOneTakeableAndKeepsExtraDescriptions)
-{
-    Item item = richItem("Armor");
-    item.reset();
-    EXPECT_EQ(item.wearFlags, std::vector<std::string>{"Takeable"});
-    EXPECT_EQ(item.valueRecord, nullptr);
-    EXPECT_EQ(item.extraDescriptions.get("rune"), "A rune.");
+    // A reset leaves one Takeable and keeps the extra descriptions.
+    edited.reset();
     Item fresh;
-    fresh.extraDescriptions = item.extraDescriptions;
-    EXPECT_TRUE(item == fresh);
+    fresh.extraDescriptions = sword.extraDescriptions;
+    EXPECT_TRUE(edited == fresh);
+    EXPECT_EQ(edited.wearFlags, std::vector<std::string>{"Takeable"});
 }
-
-// ---- renames ----
 
 TEST(ItemRenames, FollowIdentifiersExactly)
 {
     Item chest;
-    chest.identifier = "Chest";
-    chest.itemType = "Container";
-    auto values = std::make_unique<ContainerValues>();
-    values->key = "Key";
-    chest.valueRecord = std::move(values);
-    chest.assemblyComponents = {"Key", "key", "Lid"};
-
+    chest.identifier = "Chest", chest.itemType = "Container", chest.assemblyComponents = {"Key", "key", "Lid"};
+    chest.valueRecord = std::make_unique<ContainerValues>();
+    dynamic_cast<ContainerValues&>(*chest.valueRecord).key = "Key";
     chest.RenameItemRef("Key", "Brass Key");
     EXPECT_EQ(dynamic_cast<ContainerValues&>(*chest.valueRecord).key, "Brass Key");
     EXPECT_EQ(chest.assemblyComponents, (std::vector<std::string>{"Brass Key", "key", "Lid"}));
@@ -302,8 +284,7 @@ TEST(ItemRenames, FollowIdentifiersExactly)
     Item lever;
     lever.itemType = "Device";
     auto device = std::make_unique<DeviceValues>();
-    device->mob = "Guard";
-    device->room = "Hall";
+    device->mob = "Guard", device->room = "Hall";
     lever.valueRecord = std::move(device);
     lever.RenameMobRef("Guard", "Captain");
     lever.RenameRoomRef("Hall", "");

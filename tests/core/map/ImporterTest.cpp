@@ -11,6 +11,7 @@
 #include "core/generate/TempFolder.h"
 #include "map/Importer.h"
 #include "universe/Universe.h"
+#include "world/Files.h"
 #include "world/World.h"
 
 using namespace tarnholt;
@@ -28,17 +29,6 @@ std::string itemBlock(int vnum, const std::string& name, const std::string& weig
 {
     return "#" + std::to_string(vnum) + "\n" + name + "~\na " + name + "~\nA " + name + " lies here.~\n~\n16 0 A\n"
         + "0 0 0 0 0\n" + weights + "\n";
-}
-
-std::string withCrLf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
 }
 
 // One field of every record, in order.
@@ -70,19 +60,16 @@ TEST_P(ImportFile, AppendsTheRecordsTheReaderAccepts)
     for (bool crlf : {false, true}) {
         World world;
         // Records already in the World stay first.
-        world.mobs.emplace_back();
-        world.mobs.back().identifier = "old mob";
-        world.items.emplace_back();
-        world.items.back().identifier = "old item";
+        world.mobs.emplace_back().identifier = "old mob";
+        world.items.emplace_back().identifier = "old item";
         Universe universe;
         ScriptedQuestions questions(false);
         for (bool answer : c.answers)
             questions.queueAnswer(answer);
 
         TempFolder folder;
-        const std::string path = folder.file(c.kind == ImportKind::Mobs ? "zone.mob" : "zone.obj");
-        folder.write(c.kind == ImportKind::Mobs ? "zone.mob" : "zone.obj", crlf ? withCrLf(c.data) : c.data);
-        const ImportResult result = importAreaFile(path, world, universe, questions, c.kind);
+        folder.write("zone", crlf ? toCrLf(c.data) : c.data);
+        const ImportResult result = importAreaFile(folder.file("zone"), world, universe, questions, c.kind);
 
         SCOPED_TRACE(crlf ? "CR LF" : "LF");
         EXPECT_TRUE(result.opened);
@@ -158,19 +145,6 @@ TEST(Importer, FileThatCannotBeOpenedIsNamed)
     EXPECT_FALSE(folderResult.opened);
     ASSERT_EQ(again.messages.size(), 1u);
     EXPECT_NE(again.messages[0].find(folder.path()), std::string::npos);
-}
-
-TEST(Importer, ImportingTwiceGivesEveryRecordTwice)
-{
-    const std::string data = mobBlock(120, "guard") + "#99999\n";
-    World world;
-    Universe universe;
-    ScriptedQuestions questions;
-    importAreaText(data, world, universe, questions, ImportKind::Mobs);
-    importAreaText(data, world, universe, questions, ImportKind::Mobs);
-    ASSERT_EQ(world.mobs.size(), 2u);
-    EXPECT_EQ(world.mobs[0].identifier, world.mobs[1].identifier);
-    EXPECT_EQ(world.mobs[1].vnum, 120);
 }
 
 // A file of nothing but "#" lines stops at its first record, and the room kept for records stays

@@ -37,32 +37,24 @@ INSTANTIATE_TEST_SUITE_P(Points, HitTest,
                              HitCase{60, 37, true, {0, 0, 0}}, HitCase{60, 38, true, {0, 0, -1}},
                              HitCase{120, 150, true, {1, 1, 3}}, HitCase{150, 180, true, {1, 1, 2}},
                              HitCase{180, 180, true, {1, 1, 7}}, HitCase{210, 210, true, {2, 2, 9}},
-                             HitCase{187, 97, true, {2, 1, -1}}, HitCase{-5, 40, false, {}}));
+                             HitCase{187, 97, true, {2, 1, -1}}, HitCase{-5, 40, false, {}},
+                             HitCase{90, 30, true, {0, 0, 6}}, HitCase{30, 90, true, {0, 0, 8}},
+                             // Extreme points do not overflow.
+                             HitCase{INT64_MIN / 2, 40, false, {}}, HitCase{INT64_MAX / 2, 40, false, {}}));
 
-TEST(MapGeometry, AnchorOffsetsAndRoomOrigin)
+// The anchors themselves are pinned by the hit test above.
+TEST(MapGeometry, RoomOriginAndOffsetsOutsideTheAnchors)
 {
-    const std::vector<Point> expected{{30, 0},  {60, 30}, {30, 60}, {0, 30}, {30, 42},
-                                      {30, 18}, {60, 0},  {60, 60}, {0, 60}, {0, 0}};
-    for (int n = 0; n < 10; ++n)
-        EXPECT_EQ(MapGeometry::anchorOffset(n), expected[static_cast<std::size_t>(n)]) << n;
     EXPECT_EQ(MapGeometry::anchorOffset(-1), (Point{0, 0}));
     EXPECT_EQ(MapGeometry::anchorOffset(10), (Point{0, 0}));
 
     Room room;
-    room.column = 2;
-    room.row = 3;
+    room.column = 2, room.row = 3;
     EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{210, 300}));
     EXPECT_EQ(MapGeometry::cellBox(0, 0), (Rect{30, 30, 90, 90}));
     // The extreme columns a file may hold are still exact.
-    room.column = INT32_MAX;
-    room.row = INT32_MIN;
+    room.column = INT32_MAX, room.row = INT32_MIN;
     EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{30 + 90 * int64_t{INT32_MAX}, 30 + 90 * int64_t{INT32_MIN}}));
-}
-
-TEST(MapGeometry, HitTestOfExtremePointsDoesNotOverflow)
-{
-    EXPECT_FALSE(MapGeometry::hitTest({INT64_MIN / 2, 40}).has_value());
-    EXPECT_FALSE(MapGeometry::hitTest({INT64_MAX / 2, 40}).has_value());
 }
 
 } // namespace

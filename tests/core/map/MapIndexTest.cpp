@@ -4,8 +4,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "MapTestWorlds.h"
-#include "RecordingSurface.h"
+#include "MapTestKit.h"
 #include "map/MapIndex.h"
 #include "map/MapPainter.h"
 #include "settings/DisplaySettings.h"
@@ -25,8 +24,7 @@ World randomWorld(unsigned seed, int rooms, int columnBase = 0, const std::strin
     for (int i = 0; i < rooms; ++i)
         addRoom(world, prefix + std::to_string(i), columnBase + pick(-2, 30), pick(-2, 30));
     const World::IndexScope lookups(world); // only exits change below
-    for (int i = 0; i < rooms; ++i) {
-        Room& room = world.rooms[static_cast<std::size_t>(i)];
+    for (Room& room : world.rooms) {
         for (int d = 0; d < 10; ++d) {
             const int kind = pick(0, 19);
             if (kind < 12)
@@ -36,15 +34,10 @@ World randomWorld(unsigned seed, int rooms, int columnBase = 0, const std::strin
                 target = "#" + std::to_string(pick(1, 99));
             else if (kind == 18)
                 target = "Nowhere";
-            setExit(room, d, target, pick(-1, 9), pick(0, 3));
-            if (kind < 16 && pick(0, 1) == 0) { // often the other room leads straight back
-                Room* other = world.findRoom(target);
-                if (other && other != &room) {
-                    const int side = room.exits[static_cast<std::size_t>(d)].placement;
-                    if (side >= 0)
-                        setExit(*other, side, room.identifier, d, pick(0, 3));
-                }
-            }
+            const int side = setExit(room, d, target, pick(-1, 9), pick(0, 3)).placement;
+            Room* other = world.findRoom(target);
+            if (kind < 16 && pick(0, 1) == 0 && other && other != &room && side >= 0)
+                setExit(*other, side, room.identifier, d, pick(0, 3)); // often the other room leads straight back
         }
     }
     return world;
@@ -58,6 +51,7 @@ std::vector<Draw> paintWorld(const World& world, const MapIndex& index, const Re
 }
 
 const Rect everything{-1'000'000, -1'000'000, 1'000'000, 1'000'000};
+const Rect screen{0, 0, 1600, 1000};
 
 class VisibleArea : public ::testing::TestWithParam<Rect> {};
 
@@ -89,9 +83,8 @@ TEST_P(VisibleArea, DrawsWhatTheWholeMapDrawsThere)
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, VisibleArea,
-                         ::testing::Values(Rect{0, 0, 1600, 1000}, Rect{500, 700, 900, 1000},
-                                           Rect{1000, 1000, 1001, 1001}, Rect{-300, -300, 0, 0},
-                                           Rect{2000, 2000, 3600, 3000}, Rect{2790, 0, 2800, 3000}));
+                         ::testing::Values(screen, Rect{1000, 1000, 1001, 1001}, Rect{-300, -300, 0, 0},
+                                           Rect{2790, 0, 2800, 3000}));
 
 TEST(MapIndex, PaintOfAViewIsTheSameForASmallAndAHugeZone)
 {
@@ -102,12 +95,10 @@ TEST(MapIndex, PaintOfAViewIsTheSameForASmallAndAHugeZone)
     MapIndex smallIndex, hugeIndex;
     smallIndex.rebuild(small);
     hugeIndex.rebuild(huge);
-
-    const Rect view{0, 0, 1600, 1000};
-    EXPECT_EQ(paintWorld(small, smallIndex, view), paintWorld(huge, hugeIndex, view));
+    EXPECT_EQ(paintWorld(small, smallIndex, screen), paintWorld(huge, hugeIndex, screen));
     std::vector<uint32_t> a, b;
-    smallIndex.query(view, a);
-    hugeIndex.query(view, b);
+    smallIndex.query(screen, a);
+    hugeIndex.query(screen, b);
     EXPECT_EQ(a.size(), b.size());
 }
 
@@ -119,12 +110,13 @@ TEST(MapIndex, LongExitCrossingTheViewIsDrawnThoughBothRoomsAreOffScreen)
     MapIndex index;
     index.rebuild(world);
     // West's East anchor (-89910, 510), East's West anchor (90030, 510), midpoint (60, 510).
-    const std::vector<Draw> drawn = paintWorld(world, index, {0, 0, 1600, 1000});
-    const Draw westHalf{RecordingSurface::Op::Line, {}, {-89910, 510}, {60, 510}, {}, Pen{Pen::Style::Solid, 3, {0, 255, 0}},
-                        Brush{Brush::Style::Solid, {180, 180, 180}}, {255, 0, 0}, true};
+    const std::vector<Draw> drawn = paintWorld(world, index, screen);
+    const RecordingSurface::State state{Pen{Pen::Style::Solid, 3, {0, 255, 0}},
+                                        Brush{Brush::Style::Solid, {180, 180, 180}}, {255, 0, 0}, true};
+    Draw westHalf{RecordingSurface::Op::Line, {}, {-89910, 510}, {60, 510}, {}, state};
     Draw eastHalf = westHalf;
     eastHalf.from = {90030, 510};
-    eastHalf.pen.color = {0, 128, 255};
+    eastHalf.state.pen.color = {0, 128, 255};
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), westHalf), drawn.end());
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), eastHalf), drawn.end());
 }
@@ -138,16 +130,14 @@ TEST(MapIndex, ExitToAnExtremeColumnIsCutToTheView)
     setExit(world.rooms[0], 9, "Corner", 7, 1);
     MapIndex index;
     index.rebuild(world);
-    const std::vector<Draw> drawn = paintWorld(world, index, {0, 0, 1600, 1000});
+    const std::vector<Draw> drawn = paintWorld(world, index, screen);
     int lines = 0;
     for (const Draw& d : drawn) {
         if (d.op != RecordingSurface::Op::Line)
             continue;
         ++lines;
-        for (const Point p : {d.from, d.to}) {
-            EXPECT_LT(std::llabs(p.x), 1 << 22);
-            EXPECT_LT(std::llabs(p.y), 1 << 22);
-        }
+        for (const Point p : {d.from, d.to})
+            EXPECT_TRUE(std::llabs(p.x) < (1 << 22) && std::llabs(p.y) < (1 << 22));
     }
     // East: starts at A's anchor and keeps to row 0's height; Northwest: from A's corner up-left.
     ASSERT_EQ(lines, 2);
@@ -163,8 +153,7 @@ TEST(MapIndex, StaleIndexNeverReadsPastTheRooms)
     index.rebuild(world);
     world.rooms.resize(3);
     const std::vector<Draw> drawn = paintWorld(world, index, everything);
-    EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(),
-                            [](const Draw& d) { return d.op == RecordingSurface::Op::Text; }),
+    EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(), [](const Draw& d) { return d.op == RecordingSurface::Op::Text; }),
               3);
     index.clear();
     EXPECT_TRUE(paintWorld(world, index, everything).empty());

@@ -30,14 +30,10 @@ namespace {
 
 constexpr const char* kSkip = "SKIP ";
 
-std::string entriesOf(const std::string& folder)
+std::string entriesOf(const TempFolder& folder)
 {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
     std::string out;
-    for (const auto& name : names)
+    for (const auto& name : folder.names())
         out += (out.empty() ? "" : " ") + name;
     return out;
 }
@@ -70,6 +66,13 @@ std::string onSmallDisk(const std::string& folder, std::size_t size, const std::
     if ((report).rfind(kSkip, 0) == 0)                                                                                 \
     GTEST_SKIP() << (report).substr(std::strlen(kSkip))
 
+// Whether `path` still holds `oldBytes`, and what the folder holds, as report lines.
+std::string fileAndFolder(const std::string& path, const std::string& oldBytes, const TempFolder& folder)
+{
+    return std::string("file: ") + (readFile(path) == oldBytes ? "old" : "changed") + "\nfolder: " + entriesOf(folder) +
+           "\n";
+}
+
 World zoneWithDescription(std::size_t descriptionBytes)
 {
     World world = sample::makeZone(4, 9);
@@ -96,8 +99,7 @@ TEST(FullDisk, SavingTheDocumentKeepsTheOldFile)
         doc.setModified();
         std::string out = "save: " + doc.save(target) + "\n";
         out += "save as: " + doc.save(other) + "\n";
-        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
-        out += "folder: " + entriesOf(folder.path()) + "\n";
+        out += fileAndFolder(target, oldBytes, folder);
         out += std::string("document: ") + (doc.isModified() ? "modified" : "clean") + ", " + doc.title() + ", "
             + doc.world().basePath + "\n";
         return out;
@@ -137,7 +139,7 @@ TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
                 != result.files.end();
             out += name + ": " + (now == bytes ? "old" : replaced ? "new" : "damaged") + "\n";
         }
-        out += "folder: " + entriesOf(folder.path()) + "\n";
+        out += "folder: " + entriesOf(folder) + "\n";
         return out;
     });
     SKIP_UNLESS_MOUNTED(report);
@@ -165,9 +167,7 @@ TEST(FullDisk, TemplateLibraryKeepsItsOldFile)
         library.rooms().add(big, "big room", questions);
         std::string out = std::string("saved: ") + (library.save(questions) ? "yes" : "no") + "\n";
         out += "told: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
-        out += std::string("file: ") + (readFile(library.filePath()) == oldBytes ? "old" : "changed") + "\n";
-        out += "folder: " + entriesOf(folder.path()) + "\n";
-        return out;
+        return out + fileAndFolder(library.filePath(), oldBytes, folder);
     });
     SKIP_UNLESS_MOUNTED(report);
     EXPECT_EQ(report, "saved: no\n"
@@ -222,10 +222,7 @@ TEST(FileSizeLimit, SaveBeyondTheLimitFailsAndKeepsTheOldFile)
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return std::string("no file size limit");
         doc.world() = zoneWithDescription(100 * 1024);
-        std::string out = "save: " + doc.save(target) + "\n";
-        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
-        out += "folder: " + entriesOf(folder.path()) + "\n";
-        return out;
+        return "save: " + doc.save(target) + "\n" + fileAndFolder(target, oldBytes, folder);
     });
     ASSERT_TRUE(report.exited);
     EXPECT_EQ(report.output, "save: An unexpected error occurred while writing " + target + ".\n"

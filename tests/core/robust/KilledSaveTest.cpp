@@ -2,7 +2,6 @@
 // one, byte for byte, and the next save that completes leaves nothing else in the folder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -27,15 +26,6 @@ namespace {
 
 constexpr int kRounds = 60;
 
-std::vector<std::string> folderEntries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // The bytes a save of `world` to `path` puts on disk: the World with the base path of `path`.
 std::string savedBytes(const World& world, const std::string& path)
 {
@@ -44,38 +34,29 @@ std::string savedBytes(const World& world, const std::string& path)
     return Document::storeWorld(copy);
 }
 
+bool childEnded(pid_t child)
+{
+    siginfo_t info{};
+    return ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child;
+}
+
 // Waits until a file other than `target` in `folder` holds at least `bytes` bytes, or `child` ended.
 void waitForBytesBeside(const std::string& folder, const std::string& target, std::uintmax_t bytes, pid_t child)
 {
-    for (;;) {
-        siginfo_t info{};
-        if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child)
-            return;
-        std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    for (std::error_code error; !childEnded(child); std::this_thread::sleep_for(std::chrono::microseconds(20)))
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error))
             if (entry.path().filename() != target && entry.file_size(error) >= bytes && !error)
                 return;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(20));
-    }
 }
 
 // Waits until `target` alone is left in `folder` with `size` bytes (the new file renamed into
 // place), or `child` ended.
-void waitForRename(const std::string& folder, const std::string& target, std::uintmax_t size, pid_t child)
+void waitForRename(const TempFolder& folder, const std::string& target, std::uintmax_t size, pid_t child)
 {
-    for (;;) {
-        siginfo_t info{};
-        if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child)
+    for (std::error_code error; !childEnded(child); std::this_thread::sleep_for(std::chrono::microseconds(20)))
+        if (folder.names() == std::vector<std::string>{target} &&
+            std::filesystem::file_size(folder.file(target), error) == size && !error)
             return;
-        std::error_code error;
-        const bool alone = std::distance(std::filesystem::directory_iterator(folder, error),
-                                         std::filesystem::directory_iterator())
-            == 1;
-        if (alone && std::filesystem::file_size(std::filesystem::path(folder) / target, error) == size && !error)
-            return;
-        std::this_thread::sleep_for(std::chrono::microseconds(20));
-    }
 }
 
 } // namespace
@@ -105,7 +86,7 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
         ASSERT_GT(child, 0);
         const int percent = std::min(round * 2, 100);
         if (round >= kRounds - 4)
-            waitForRename(folder.path(), "zone.rlm", newBytes.size(), child);
+            waitForRename(folder, "zone.rlm", newBytes.size(), child);
         else if (percent > 0)
             waitForBytesBeside(folder.path(), "zone.rlm", newBytes.size() * percent / 100, child);
         if (round > 50)
@@ -122,12 +103,12 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
             ++endedNew;
         else
             FAIL() << "round " << round << ": the file holds " << bytes.size() << " bytes of neither version";
-        if (folderEntries(folder.path()).size() > 1)
+        if (folder.names().size() > 1)
             ++temporariesLeft;
 
         // The next save that completes replaces whatever the killed one left behind.
         ASSERT_EQ(after.save(target), "") << "round " << round;
-        EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"zone.rlm"}) << "round " << round;
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"zone.rlm"}) << "round " << round;
         EXPECT_EQ(folder.read("zone.rlm"), newBytes);
     }
     Document reopened;
@@ -153,11 +134,11 @@ TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
     };
     ASSERT_TRUE(generate(before, reference.path()));
     std::map<std::string, std::string> oldFiles;
-    for (const std::string& name : folderEntries(reference.path()))
+    for (const std::string& name : reference.names())
         oldFiles[name] = reference.read(name);
     ASSERT_TRUE(generate(after, reference.path()));
     std::map<std::string, std::string> newFiles;
-    for (const std::string& name : folderEntries(reference.path()))
+    for (const std::string& name : reference.names())
         newFiles[name] = reference.read(name);
     ASSERT_EQ(oldFiles.size(), newFiles.size());
     ASSERT_GE(oldFiles.size(), 5u); // four area files and the component lists
@@ -174,6 +155,6 @@ TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
                 << "round " << round << ", " << name << ": " << bytes.size() << " bytes of neither version";
         }
         ASSERT_TRUE(generate(after, folder.path()));
-        EXPECT_EQ(folderEntries(folder.path()), folderEntries(reference.path())) << "round " << round;
+        EXPECT_EQ(folder.names(), reference.names()) << "round " << round;
     }
 }

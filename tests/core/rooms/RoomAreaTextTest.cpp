@@ -17,16 +17,14 @@ protected:
         addRoom("hall", 3002);
         addRoom("dock", 1205);
         addRoom("gate", 3001);
-        world.items.resize(1);
-        world.items[0].identifier = "brass key";
-        world.items[0].vnum = 3050;
+        Item& key = world.items.emplace_back();
+        key.identifier = "brass key", key.vnum = 3050;
     }
 
     void addRoom(const std::string& identifier, int32_t vnum)
     {
-        world.rooms.emplace_back();
-        world.rooms.back().identifier = identifier;
-        world.rooms.back().vnum = vnum;
+        Room& room = world.rooms.emplace_back();
+        room.identifier = identifier, room.vnum = vnum;
     }
 
     std::string write(const Room& room)
@@ -57,22 +55,6 @@ Room temple()
 }
 
 } // namespace
-
-TEST_F(RoomAreaText, TempleBlock)
-{
-    EXPECT_EQ(write(temple()), "#3001\n"
-                               "The Temple~\n"
-                               "You stand in the temple.\n"
-                               "~\n"
-                               "30  0 0\n"
-                               "D0\n"
-                               "\n"
-                               "~\n"
-                               "~\n"
-                               "0 -1 3002\n"
-                               "S\n");
-    EXPECT_TRUE(generator.warnings().empty());
-}
 
 TEST_F(RoomAreaText, EmptyDescriptionIsWrittenAndWarned)
 {
@@ -138,17 +120,13 @@ TEST_F(RoomAreaText, DoorBlocks)
     Exit exit{"gate", "door wooden", "A sturdy door.\r\n", "brass key", 1, 0, 0, 0, -1};
     EXPECT_EQ(door(exit, 0), "D0\nA sturdy door.\n~\ndoor wooden~\n1 3050 3001\n");
 
-    exit.description = "Line one\r\nLine two\r\n";
-    exit.pickable = 1;
+    exit.description = "Line one\r\nLine two\r\n", exit.pickable = 1;
     EXPECT_EQ(door(exit, 9), "D9\nLine one\nLine two\n~\ndoor wooden~\n2 3050 3001\n");
 
-    exit.openable = 0;
-    exit.key = "(None)";
-    exit.target = "#3050 the vault";
+    exit.openable = 0, exit.key = "(None)", exit.target = "#3050 the vault";
     EXPECT_EQ(door(exit, 4), "D4\nLine one\nLine two\n~\ndoor wooden~\n2 -1 3050\n");
 
-    exit.pickable = 0;
-    exit.key = "";
+    exit.pickable = 0, exit.key = "";
     EXPECT_EQ(door(exit, 4), "D4\nLine one\nLine two\n~\ndoor wooden~\n0 -1 3050\n");
 }
 

@@ -7,27 +7,16 @@ using namespace tarnholt;
 
 namespace {
 
-LoadAction loadAction(int32_t task, const std::string& mob, const std::string& item, const std::string& container)
-{
-    LoadAction action;
-    action.task = task;
-    action.mob = mob;
-    action.item = item;
-    action.container = container;
-    return action;
-}
-
 // A room that refers to "hall" every way a room can, with a door keyed by "brass key".
 Room referringRoom()
 {
     Room room;
     room.identifier = "yard";
     room.exits[0] = Exit{"hall", "door", "A door.", "brass key", 1, 0, 3, 0, 2};
-    room.exits[1].target = "garden";
-    room.exits[2].target = "Hall";
-    room.moving = 1;
-    room.moveTo = "hall";
-    room.loads = {loadAction(0, "guard", "", ""), loadAction(4, "", "brass key", "brass key")};
+    room.exits[1].target = "garden", room.exits[2].target = "Hall";
+    room.moving = 1, room.moveTo = "hall";
+    room.loads = {LoadAction{0, 0, "guard", "", "", "", "", "", 1, 100, -1},
+                  LoadAction{4, 0, "", "brass key", "", "", "brass key", "", 1, 100, -1}};
     return room;
 }
 
@@ -74,30 +63,21 @@ TEST(RoomCopies, TemplatesCarryContentButNeverPlaceIdentityOrExits)
 {
     Room templ = referringRoom();
     templ.column = templ.row = templ.vnum = 5;
-    templ.name = "Template";
-    templ.flags = {"Dark"};
-    templ.specProcs = {"ROOM_STICKY"};
+    templ.name = "Template", templ.flags = {"Dark"}, templ.specProcs = {"ROOM_STICKY"};
     templ.extraDescriptions.set("sign", "It reads: keep out.");
 
     Room room;
-    room.column = 7;
-    room.vnum = 3001;
-    room.identifier = "kitchen";
-    room.exits[3].target = "pantry";
+    room.column = 7, room.vnum = 3001, room.identifier = "kitchen", room.exits[3].target = "pantry";
 
     Room expected = templ;
-    expected.column = -1;
-    expected.row = -1;
-    expected.vnum = -1;
+    expected.column = expected.row = expected.vnum = -1;
     expected.identifier.clear();
     expected.exits = room.exits;
     Room fresh = room;
     fresh.copyAsNew(templ);
     EXPECT_EQ(fresh, expected);
 
-    expected.column = 7;
-    expected.vnum = 3001;
-    expected.identifier = "kitchen";
+    expected.column = 7, expected.vnum = 3001, expected.identifier = "kitchen";
     room.copyContent(templ);
     EXPECT_EQ(room, expected);
 }
@@ -106,8 +86,7 @@ TEST(RoomCopies, ResetKeepsExitsLoadsAndExtraDescriptions)
 {
     Room room = referringRoom();
     room.extraDescriptions.set("sign", "Old.");
-    room.terrain = "City";
-    room.moveSpeed = 4;
+    room.terrain = "City", room.moveSpeed = 4;
     room.reset();
     Room expected;
     expected.exits = referringRoom().exits;
@@ -130,9 +109,7 @@ TEST_P(ExitPlacement, FacesTheRoom)
 
     World world;
     world.rooms.resize(1);
-    world.rooms[0].identifier = "target";
-    world.rooms[0].column = p.targetColumn;
-    world.rooms[0].row = p.targetRow;
+    world.rooms[0].identifier = "target", world.rooms[0].column = p.targetColumn, world.rooms[0].row = p.targetRow;
     EXPECT_EQ(Exit::placementFor(world, p.column, p.row, "target"), p.placement);
     EXPECT_EQ(Exit::placementFor(world, p.column, p.row, "Target"), 9);
 }

@@ -34,26 +34,6 @@ TEST(FlagEncoder, OutputWritesABlankAndAWordPerField)
     }
 }
 
-TEST(FlagEncoder, ItemTypeLineOfALight)
-{
-    Universe u;
-    FlagEncoder encoder;
-    encoder.addNames({"Glowing", "Magical"}, u.itemExtraFlags, FlagMode::Set);
-    encoder.addNames({}, u.classRestrictions, FlagMode::Inverted);
-    encoder.addNames({"Takeable", "Holdable"}, u.wearFlags, FlagMode::Set);
-    EXPECT_EQ(outputOnto(encoder, "1"), "1 AGdePQRSTUVWX AO");
-}
-
-TEST(FlagEncoder, MobFlagLineWithProcsAndTwoAttacks)
-{
-    Universe u;
-    FlagEncoder encoder;
-    encoder.addNames({"Sentinel", "Aggressive"}, u.mobFlags, FlagMode::Set);
-    encoder.addEntry(u.specialProcFlag);
-    encoder.addEntry(u.extraOneHitFlag); // two attacks: attack count index 1
-    EXPECT_EQ(outputOnto(encoder, "") + " -350 S", "BFAJ 0 -350 S");
-}
-
 TEST(FlagEncoder, SetModeFollowsListOrderAndSkipsUnknownNames)
 {
     Universe u;
@@ -107,12 +87,10 @@ const Names kAllClasses{"Ranger", "Bard",         "Mage",  "Cleric", "Thief", "W
 INSTANTIATE_TEST_SUITE_P(
     Words, FlagDecoder,
     ::testing::Values(
-        DecodeCase{"MobActionBFJ", &Universe::mobFlags, "BFJ", 0, FlagMode::Set, {"Sentinel", "Aggressive"}},
         DecodeCase{"MobAffectBFJ", &Universe::mobFlags, "BFJ", 1, FlagMode::Set, {"Invisible"}},
         DecodeCase{"MobTableOrder", &Universe::mobFlags, "FB", 0, FlagMode::Set, {"Sentinel", "Aggressive"}},
         DecodeCase{"MobDecimal", &Universe::mobFlags, "12", 0, FlagMode::Set, {}},
         DecodeCase{"ItemLowerA", &Universe::itemExtraFlags, "a", 0, FlagMode::Set, {"No Rent"}},
-        DecodeCase{"ItemUpperA", &Universe::itemExtraFlags, "A", 0, FlagMode::Set, {"Glowing"}},
         DecodeCase{"ClassInverted", &Universe::classRestrictions, "deRSTUVWX", 0, FlagMode::Inverted,
                    {"Mage", "Cleric"}},
         DecodeCase{"ClassNoCodes", &Universe::classRestrictions, "AG", 0, FlagMode::Inverted, kAllClasses},
