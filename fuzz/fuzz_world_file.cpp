@@ -1,5 +1,10 @@
-// Opens arbitrary bytes as a world document, then writes the World's area files in memory.
+// Opens arbitrary bytes as a world document, as a whole and as a file read a few bytes at a time
+// (which must give the same World), then writes the World's area files in memory.
 #include "FuzzSupport.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 #include "world/Archive.h"
 
@@ -10,11 +15,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Universe universe;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     World world;
+    bool loaded = true;
     try {
         world = Document::loadWorld(bytes);
     } catch (const ArchiveError&) {
-        return 0; // "Unexpected file format."
+        loaded = false; // "Unexpected file format."
     }
+    const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 13;
+    std::size_t at = 0;
+    World pieces;
+    try {
+        Archive ar(
+            [&](char* into, std::size_t count) {
+                const std::size_t n = std::min({count, piece, size - at});
+                std::memcpy(into, data + at, n);
+                at += n;
+                return n;
+            },
+            size);
+        pieces.Serialize(ar);
+        if (!loaded || Document::storeWorld(pieces) != Document::storeWorld(world))
+            std::abort(); // read a piece at a time, the same bytes must make the same World
+    } catch (const ArchiveError&) {
+        if (loaded)
+            std::abort();
+    }
+    if (!loaded)
+        return 0;
     fuzzing::requireArchiveRoundTrip(world);
     fuzzing::writeAreaTexts(universe, world);
     return 0;

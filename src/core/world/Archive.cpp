@@ -1,12 +1,16 @@
 #include "world/Archive.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "world/Encoding.h"
 
 namespace tarnholt {
 
 namespace {
 constexpr const char* kEndOfFile = "archive ended before the data could be read";
-}
+constexpr std::size_t kWindow = std::size_t(1) << 20;
+} // namespace
 
 Archive::Archive() : loading_(false) {}
 
@@ -15,6 +19,39 @@ Archive::Archive(std::string_view data) : loading_(true), in_(data) {}
 Archive::Archive(Sink sink, std::size_t chunkSize) : loading_(false), sink_(std::move(sink)), chunkSize_(chunkSize)
 {
     out_.reserve(chunkSize_ + 4096);
+}
+
+Archive::Archive(Source source, std::size_t size) : loading_(true), source_(std::move(source)), sourceLeft_(size) {}
+
+void Archive::refill(std::size_t size)
+{
+    const std::size_t kept = in_.size() - pos_;
+    // Never more than the source has left: a hostile length fails here, before any allocation.
+    if (!source_ || size - kept > sourceLeft_)
+        failEndOfData();
+    const std::size_t want = std::max(size, std::min(kWindow, kept + sourceLeft_));
+    if (window_.size() < want) {
+        std::string larger(want, '\0');
+        if (kept > 0)
+            std::memcpy(larger.data(), in_.data() + pos_, kept);
+        window_.swap(larger);
+    } else if (kept > 0) {
+        std::memmove(window_.data(), in_.data() + pos_, kept);
+    }
+    std::size_t filled = kept;
+    while (filled < want && sourceLeft_ > 0) {
+        const std::size_t n = source_(window_.data() + filled, std::min(want - filled, sourceLeft_));
+        if (n == 0) {
+            sourceLeft_ = 0; // the source ended early: what is missing is missing
+            break;
+        }
+        filled += n;
+        sourceLeft_ -= n;
+    }
+    in_ = std::string_view(window_.data(), filled);
+    pos_ = 0;
+    if (filled < size)
+        failEndOfData();
 }
 
 void Archive::flush()

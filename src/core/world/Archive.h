@@ -16,8 +16,8 @@ public:
 };
 
 /// The byte encoding of world documents and the template library: little-endian ints,
-/// length-prefixed 8-bit strings and the two list forms. An archive either stores into
-/// a memory buffer or loads from one; files are read and written whole by the caller.
+/// length-prefixed 8-bit strings and the two list forms. An archive either stores (into memory or
+/// through a sink) or loads (from memory or from a source read a window at a time).
 class Archive {
 public:
     /// An archive that stores into an empty buffer.
@@ -29,6 +29,11 @@ public:
     using Sink = std::function<void(std::string_view)>;
     Archive(Sink sink, std::size_t chunkSize);
     void flush();
+    /// An archive that loads `size` bytes from `source`, which reads up to `count` bytes into `into`
+    /// and returns how many it read (0 at the end). They are read a window at a time, so a large
+    /// file is never held whole in memory; a source that gives fewer bytes ends the data early.
+    using Source = std::function<std::size_t(char* into, std::size_t count)>;
+    Archive(Source source, std::size_t size);
 
     bool isLoading() const { return loading_; }
     bool isStoring() const { return !loading_; }
@@ -98,15 +103,17 @@ public:
     /// The bytes stored so far.
     const std::string& data() const { return out_; }
     std::string takeData() { return std::move(out_); }
-    std::size_t position() const { return pos_; }
-    std::size_t remaining() const { return in_.size() - pos_; }
+    /// The bytes left to load (for a source, those it has not given yet included).
+    std::size_t remaining() const { return in_.size() - pos_ + sourceLeft_; }
 
 private:
-    void need(std::size_t size) const
+    void need(std::size_t size)
     {
         if (size > in_.size() - pos_)
-            failEndOfData();
+            refill(size);
     }
+    // Makes `size` bytes readable at `pos_` from the source, or fails as at the end of the data.
+    void refill(std::size_t size);
     [[noreturn]] static void failEndOfData();
     void writeLongString(std::string_view text);
     void maybeFlush()
@@ -121,6 +128,9 @@ private:
     std::size_t pos_ = 0;
     Sink sink_;
     std::size_t chunkSize_ = 0;
+    Source source_;
+    std::size_t sourceLeft_ = 0; // bytes the source has still to give
+    std::string window_;         // what `in_` views when loading from a source
 };
 
 } // namespace tarnholt

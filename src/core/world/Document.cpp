@@ -48,17 +48,20 @@ std::string Document::storeWorld(World& world)
 
 std::string Document::open(const std::string& path)
 {
-    std::string bytes;
-    FileError error = readWholeFile(path, bytes);
+    FileReader file;
+    FileError error = file.open(path);
     if (error != FileError::None)
         return fileErrorMessage(error, path);
 
-    // Load into a fresh World and swap only when the whole file was read.
+    // Load into a fresh World, a window of the file at a time, and swap only when all of it was read.
     auto world = std::make_unique<World>();
-    if (!bytes.empty()) {
+    if (file.size() > 0) {
         try {
-            *world = loadWorld(bytes);
+            Archive ar([&file](char* into, std::size_t count) { return file.read(into, count); }, file.size());
+            world->Serialize(ar);
         } catch (const ArchiveError&) {
+            if (file.error() != FileError::None)
+                return fileErrorMessage(file.error(), path);
             return kUnexpectedFormat;
         } catch (const std::bad_alloc&) {
             return kUnexpectedFormat;

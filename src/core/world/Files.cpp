@@ -127,6 +127,41 @@ FileError readWholeFile(const std::string& path, std::string& out)
     return FileError::None;
 }
 
+FileReader::~FileReader()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+FileError FileReader::open(const std::string& path)
+{
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        return fromErrno(errno, false);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        return fromErrno(errno, false);
+    if (S_ISDIR(st.st_mode))
+        return FileError::ReadFailed;
+    size_ = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    return FileError::None;
+}
+
+std::size_t FileReader::read(char* into, std::size_t count)
+{
+    if (fd_ < 0 || error_ != FileError::None)
+        return 0;
+    for (;;) {
+        const ssize_t n = ::read(fd_, into, count);
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR) {
+            error_ = fromErrno(errno, false);
+            return 0;
+        }
+    }
+}
+
 AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
     : path_(std::move(path)), durability_(durability)
 {

@@ -22,6 +22,28 @@ std::string fileErrorMessage(FileError error, std::string_view fileName);
 /// Reads a whole file into `out`.
 FileError readWholeFile(const std::string& path, std::string& out);
 
+/// A file open for reading from start to end, a piece at a time.
+class FileReader {
+public:
+    FileReader() = default;
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    /// Opens `path` (a folder cannot be read); its size is taken now.
+    FileError open(const std::string& path);
+    std::size_t size() const { return size_; }
+    /// Reads up to `count` bytes into `into`: how many were read, 0 at the end or after an error.
+    std::size_t read(char* into, std::size_t count);
+    /// The first error met while reading.
+    FileError error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    std::size_t size_ = 0;
+    FileError error_ = FileError::None;
+};
+
 /// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
 /// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
 /// successful commit removes its temporary, so `path` keeps its old contents.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 
 #include "core/generate/TempFolder.h"
@@ -125,6 +127,50 @@ TEST(Document, TruncatedFilesFailCleanlyAndLeaveTheOpenDocumentAlone)
     EXPECT_EQ(doc.world().rooms.size(), 1u);
     EXPECT_EQ(doc.path(), dir.file("open.rlm"));
     EXPECT_TRUE(doc.isModified());
+}
+
+// A file is loaded a window at a time: texts that cross window ends, a text larger than a window,
+// and a source that hands over a few bytes per read all load as the whole bytes do, and a source
+// that ends early fails like a cut file.
+TEST(Document, LoadingThroughAWindowEqualsLoadingTheWholeFile)
+{
+    World w = richWorld();
+    for (int i = 0; i < 3000; ++i) {
+        Room room;
+        room.identifier = "room " + std::to_string(i);
+        room.description = std::string(static_cast<std::size_t>(i % 700), static_cast<char>('a' + i % 26));
+        w.rooms.push_back(room);
+    }
+    w.rooms[1500].description = std::string(3u << 20, 'x'); // three windows in one text
+    const std::string full = Document::storeWorld(w);
+    ASSERT_GT(full.size(), 4u << 20);
+
+    TempFolder dir;
+    dir.write("big.rlm", full);
+    Document doc;
+    ASSERT_EQ(doc.open(dir.file("big.rlm")), "");
+    doc.world().basePath.clear(); // set from the file's name on open
+    EXPECT_EQ(Document::storeWorld(doc.world()), full);
+
+    auto loadThrough = [&](std::size_t size, std::size_t piece) {
+        std::size_t at = 0;
+        Archive ar(
+            [&](char* into, std::size_t count) {
+                const std::size_t n = std::min({count, piece, full.size() - at});
+                std::memcpy(into, full.data() + at, n);
+                at += n;
+                return n;
+            },
+            size);
+        World loaded;
+        loaded.Serialize(ar);
+        return loaded;
+    };
+    World pieces = loadThrough(full.size(), 7);
+    EXPECT_EQ(Document::storeWorld(pieces), full);
+    // The source's own size is what counts: it ends early, or is told of fewer bytes than it has.
+    for (std::size_t cut : {std::size_t(1), std::size_t(1000), full.size() / 2, full.size() - 1})
+        EXPECT_THROW(loadThrough(cut, 1u << 16), ArchiveError) << "cut at " << cut;
 }
 
 TEST(Document, RandomGarbageNeverCrashes)
