@@ -1,12 +1,13 @@
 #pragma once
 
 // Helpers shared by the editor's QtTest suites: scripted message boxes and file dialogs, a private
-// settings store, typing into fields and answering modal forms.
+// settings store, typing into fields, choosing entries and answering modal forms.
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
@@ -23,12 +24,22 @@
 
 namespace tarnholt::test {
 
-/// Message boxes that answer from a script and remember what they were shown.
+/// The next answer of a script, or `unscripted` when it ran out.
+template <typename T>
+T nextAnswer(std::deque<T>& script, T unscripted)
+{
+    if (script.empty())
+        return unscripted;
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+/// Message boxes that answer from a script and remember what they showed. Unscripted, Yes/No is
+/// Yes and the save question is cancelled, so that a test that forgot to script it notices.
 class ScriptedMessages : public CMessageQuestions {
 public:
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    std::vector<std::string> saveQuestions;
+    std::vector<std::string> messages, questions, saveQuestions;
     std::deque<bool> yesNoAnswers;
     std::deque<SaveAnswer> saveAnswers;
 
@@ -36,27 +47,12 @@ public:
     bool askYesNo(const std::string& text, bool) override
     {
         questions.push_back(text);
-        if (yesNoAnswers.empty())
-            return true;
-        bool yes = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return yes;
+        return nextAnswer(yesNoAnswers, true);
     }
-    /// Unscripted, the question is cancelled: a test that forgot to script it notices.
     SaveAnswer askSaveChanges(const std::string& text) override
     {
         saveQuestions.push_back(text);
-        if (saveAnswers.empty())
-            return SaveAnswer::Cancel;
-        SaveAnswer answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
-    }
-    void clear()
-    {
-        messages.clear();
-        questions.clear();
-        saveQuestions.clear();
+        return nextAnswer(saveAnswers, SaveAnswer::Cancel);
     }
 };
 
@@ -69,22 +65,12 @@ public:
     QString openFileName(QWidget*, const QString&, const QString&, const QString& filter) override
     {
         filters.append(filter);
-        return next();
+        return nextAnswer(answers, QString());
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter, const QString&) override
+    QString saveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
+                         const QString&) override
     {
-        filters.append(filter);
-        return next();
-    }
-
-private:
-    QString next()
-    {
-        if (answers.empty())
-            return {};
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return openFileName(parent, title, dir, filter);
     }
 };
 
@@ -96,19 +82,35 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
     }
-    QString path() const { return dir_.path(); }
 
 private:
     QTemporaryDir dir_;
 };
+
+inline QString qt(const char* text) { return QString::fromUtf8(text); }
 
 /// A string list from plain literals (the editor builds without implicit conversions from char*).
 inline QStringList strings(std::initializer_list<const char*> texts)
 {
     QStringList out;
     for (const char* text : texts)
-        out << QString::fromUtf8(text);
+        out << qt(text);
     return out;
+}
+
+template <typename Widget>
+Widget* named(QWidget* root, const char* name)
+{
+    return root->findChild<Widget*>(QString::fromLatin1(name));
+}
+
+/// Every label text of a form, in creation order.
+inline QStringList labelTexts(QWidget* form)
+{
+    QStringList texts;
+    for (QLabel* label : form->findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
 }
 
 /// Types `text` into a field as a person does: focus, select what is there, type over it.
@@ -119,33 +121,42 @@ inline void typeInto(QWidget* field, const QString& text)
         edit->selectAll();
     else
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+/// Picks the entry `text` of a drop-down as a person does; false when there is no such entry.
+inline bool choose(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    return index >= 0;
 }
 
 /// The button of a form whose text is `text` (mnemonic marks ignored), or null.
 inline QAbstractButton* buttonOf(QWidget* form, const QString& text)
 {
-    const auto buttons = form->findChildren<QAbstractButton*>();
-    for (QAbstractButton* button : buttons) {
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
         if (button->text().remove(QLatin1Char('&')) == text)
             return button;
     }
     return nullptr;
 }
 
-inline void click(QWidget* form, const QString& buttonText)
+inline void click(QWidget* form, const QString& text)
 {
-    QAbstractButton* button = buttonOf(form, buttonText);
-    QVERIFY2(button != nullptr, qPrintable(QStringLiteral("no button ") + buttonText));
+    QAbstractButton* button = buttonOf(form, text);
+    QVERIFY2(button != nullptr && button->isEnabled(), qPrintable(text + QStringLiteral(": missing or disabled")));
     QTest::mouseClick(button, Qt::LeftButton);
 }
+inline void click(QWidget* form, const char* text) { click(form, qt(text)); }
 
 /// Runs `answer` on the next modal form that opens (once it is shown), from inside its event loop.
-/// `seen` is set when it ran, so a test can tell that the form did open. The watch ends when it
-/// ran; a test that expects no form deletes the returned timer itself (it is null once ended).
+/// `seen` is set when it ran. The watch ends when it ran; a test that expects no form deletes the
+/// returned timer itself (it is null once ended).
 inline QPointer<QTimer> whenModal(std::function<void(QDialog*)> answer, bool* seen = nullptr)
 {
     auto timer = new QTimer;
@@ -165,6 +176,17 @@ inline QPointer<QTimer> whenModal(std::function<void(QDialog*)> answer, bool* se
     });
     timer->start();
     return timer;
+}
+
+/// Runs `act` and tells whether it opened a modal form (which is then closed at once).
+inline bool opensAForm(const std::function<void()>& act)
+{
+    bool seen = false;
+    QPointer<QTimer> watch = whenModal([](QDialog*) {}, &seen);
+    act();
+    QTest::qWait(30);
+    delete watch.data();
+    return seen;
 }
 
 } // namespace tarnholt::test

@@ -2,49 +2,94 @@
 // editors open on copies and are filled in and confirmed or cancelled; numbered entries name
 // records and templates by their index at the moment the menu opened.
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QtTest>
 
+#include "app/CMenuTree.h"
+#include "app/CTarnholtDoc.h"
 #include "app/CommandIds.h"
-#include "editor/commands/CommandsTestSupport.h"
+#include "editor/app/EditorTestSupport.h"
 #include "generate/LoadAction.h"
+#include "map/CEntityCommands.h"
+#include "universe/TemplateLibrary.h"
 
 using namespace tarnholt;
 using namespace tarnholt::test;
 
 namespace {
 
+/// A document with scripted boxes, a template library of its own and the menu bar whose entries
+/// run the commands.
+struct Session {
+    PrivateSettings settings;
+    QTemporaryDir folder;
+    ScriptedMessages messages;
+    CTarnholtDoc doc{messages};
+    TemplateLibrary library{folder.path().toStdString()};
+    QMainWindow window;
+    CMenuTree* menus = new CMenuTree(window.menuBar());
+    CEntityCommands* commands = new CEntityCommands(doc, library, messages, &window);
+
+    Session()
+    {
+        doc.OnNewDocument();
+        QObject::connect(menus, &CMenuTree::command, commands, [this](int id) {
+            if (commands->handles(id))
+                commands->run(id);
+        });
+        window.show();
+    }
+
+    World& world() { return doc.getWorld(); }
+    void choose(int id) { menus->action(id)->trigger(); }
+
+    /// The entry `text` of a submenu as the builder finds it when the menu opens, or null.
+    QAction* entry(ListCommand command, const char* text)
+    {
+        menus->rebuildLists(doc.getWorld(), library);
+        return findEntry(menus->listMenu(command), qt(text));
+    }
+
+    static QAction* findEntry(QMenu* menu, const QString& text)
+    {
+        for (QAction* action : menu->actions()) {
+            QAction* found = action->menu() != nullptr ? findEntry(action->menu(), text) : action;
+            if (found != nullptr && found->text() == text)
+                return found;
+        }
+        return nullptr;
+    }
+};
+
 template <typename Record>
-Record named(const char* identifier)
+Record entity(const char* identifier)
 {
     Record record;
     record.identifier = identifier;
     return record;
 }
 
-/// Answers the next editor: notes its title and tabs, types `identifier` and presses `button`.
-struct EditorAnswer {
-    QString title;
-    QStringList tabs;
-};
-
-std::function<void(QDialog*)> answer(EditorAnswer* seen, const char* identifier,
-                                     const QString& button = QStringLiteral("OK"))
+/// Answers the next editor: notes its title and tabs in `seen` ("title|tab|tab..."), types
+/// `identifier` (the shop editor gets its last room instead) and presses `button`.
+void answer(QString* seen, const char* identifier, const char* button = "OK")
 {
-    return [seen, identifier, button](QDialog* form) {
-        seen->title = form->windowTitle();
-        auto tabs = form->findChild<QTabWidget*>();
-        for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
-            seen->tabs << tabs->tabText(i);
-        if (auto room = field<QComboBox>(form, "room")) // the shop editor wants a room
+    whenModal([seen, identifier, button](QDialog* form) {
+        *seen = form->windowTitle();
+        if (auto tabs = form->findChild<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                *seen += QLatin1Char('|') + tabs->tabText(i);
+        if (auto room = named<QComboBox>(form, "room"))
             room->setCurrentIndex(room->count() - 1);
         else
-            typeInto(field<QLineEdit>(form, "identifier"), QString::fromLatin1(identifier));
+            typeInto(named<QLineEdit>(form, "identifier"), qt(identifier));
         click(form, button);
-    };
+    });
 }
+
+QString titleOf(const QString& seen) { return seen.section(QLatin1Char('|'), 0, 0); }
 
 } // namespace
 
@@ -52,323 +97,237 @@ class EntityCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandsCarriedHere();
-    void addRecords_data();
-    void addRecords();
-    void addShopNeedsARoom();
-    void editRenamesReferencesOrCancels();
-    void deleteShiftsLaterIdentifiers();
-    void entriesNamingNothingDoNothing();
-    void templates();
-    void reformatEveryDescription();
-    void utilityFormsMarkModified_data();
-    void utilityFormsMarkModified();
-};
-
-void EntityCommandsTest::commandsCarriedHere()
-{
-    Session session;
-    for (int id : {ID_ADD_MOB, ID_ADD_SHOP, ID_ADD_ROOM_TEMPLATE, ID_SHOW_LOADS, ID_REFORMAT_80, ID_EDIT_MOB_FIRST,
-                   ID_DELETE_SHOP_FIRST + 999, ID_DELETE_ROOM_TEMPLATE_FIRST + 49})
-        QVERIFY2(session.commands->handles(id), qPrintable(QString::number(id)));
-    // Define Colors, Edit Zone and Generate Code stay with the frame, Edit Room with the map.
-    for (int id : {ID_DEFINE_COLORS, ID_EDIT_ZONE, ID_GENERATE_CODE, ID_EDIT_ROOM, ID_DELETE_ROOM_TEMPLATE_FIRST + 50})
-        QVERIFY2(!session.commands->handles(id), qPrintable(QString::number(id)));
-}
-
-void EntityCommandsTest::addRecords_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("added");
-
-    QTest::newRow("mob") << ID_ADD_MOB << QStringLiteral("OK") << QStringLiteral("Creating a New Mob") << 1;
-    QTest::newRow("item") << ID_ADD_ITEM << QStringLiteral("OK") << QStringLiteral("Creating a New Item") << 1;
-    QTest::newRow("shop") << ID_ADD_SHOP << QStringLiteral("OK") << QStringLiteral("Creating a New Shop") << 1;
-    QTest::newRow("mob cancelled") << ID_ADD_MOB << QStringLiteral("Cancel") << QStringLiteral("Creating a New Mob") << 0;
-    QTest::newRow("shop cancelled") << ID_ADD_SHOP << QStringLiteral("Cancel") << QStringLiteral("Creating a New Shop")
-                                    << 0;
-}
-
-void EntityCommandsTest::addRecords()
-{
-    QFETCH(int, id);
-    QFETCH(QString, button);
-    QFETCH(QString, title);
-    QFETCH(int, added);
-    Session session;
-    World& world = session.world();
-    world.rooms.push_back(named<Room>("Bakery"));
-    // New mobs and items start as copies of the current template.
-    Mob orc;
-    orc.level = 7;
-    session.library.mobs().add(orc, "Orc", session.messages);
-    session.entry(ListCommand::UseMobTemplate, QStringLiteral("Orc"))->trigger();
-    Item bread;
-    bread.weight = 2;
-    session.library.items().add(bread, "Bread", session.messages);
-    session.entry(ListCommand::UseItemTemplate, QStringLiteral("Bread"))->trigger();
-
-    EditorAnswer seen;
-    whenModal(answer(&seen, "new one", button));
-    session.choose(id);
-
-    QCOMPARE(seen.title, title);
-    const std::size_t count = world.mobs.size() + world.items.size() + world.shops.size();
-    QCOMPARE(count, std::size_t(added));
-    QCOMPARE(session.doc.IsModified(), added == 1);
-    if (!world.mobs.empty()) {
-        QCOMPARE(world.mobs[0].identifier, std::string("new one"));
-        QCOMPARE(world.mobs[0].level, 7);
+    void addRecords_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("mob") << ID_ADD_MOB << qt("OK") << qt("Creating a New Mob");
+        QTest::newRow("item") << ID_ADD_ITEM << qt("OK") << qt("Creating a New Item");
+        QTest::newRow("shop") << ID_ADD_SHOP << qt("OK") << qt("Creating a New Shop");
+        QTest::newRow("mob cancelled") << ID_ADD_MOB << qt("Cancel") << qt("Creating a New Mob");
+        QTest::newRow("shop cancelled") << ID_ADD_SHOP << qt("Cancel") << qt("Creating a New Shop");
     }
-    if (!world.items.empty())
-        QCOMPARE(world.items[0].weight, 2);
-    if (!world.shops.empty())
-        QCOMPARE(world.shops[0].room, std::string("Bakery"));
-}
 
-void EntityCommandsTest::addShopNeedsARoom()
-{
-    Session session;
-    session.world().items.push_back(named<Item>("bread"));
-    bool seen = false;
-    QPointer<QTimer> watch = whenModal([](QDialog*) {}, &seen);
-    session.choose(ID_ADD_SHOP);
-    QTest::qWait(30);
-    delete watch;
-    QVERIFY(!seen);
-    QCOMPARE(session.messages.messages,
-             std::vector<std::string>{"You have to define a room before you can add a shop."});
-    QVERIFY(session.world().shops.empty());
-}
+    void addRecords()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        Session session;
+        World& world = session.world();
+        world.rooms.push_back(entity<Room>("Bakery"));
+        // New mobs and items start as copies of the current template.
+        Mob orc;
+        orc.level = 7;
+        session.library.mobs().add(orc, "Orc", session.messages);
+        session.entry(ListCommand::UseMobTemplate, "Orc")->trigger();
+        Item bread;
+        bread.weight = 2;
+        session.library.items().add(bread, "Bread", session.messages);
+        session.entry(ListCommand::UseItemTemplate, "Bread")->trigger();
 
-void EntityCommandsTest::editRenamesReferencesOrCancels()
-{
-    Session session;
-    World& world = session.world();
-    world.mobs = {named<Mob>("Ann"), named<Mob>("Bob")};
-    world.items = {named<Item>("lamp")};
-    Room hall = named<Room>("Hall");
-    LoadAction guard;
-    guard.task = LoadAction::LoadMob;
-    guard.mob = "Bob";
-    LoadAction lamp;
-    lamp.task = LoadAction::LoadItem;
-    lamp.item = "lamp";
-    hall.loads = {guard, lamp};
-    world.rooms = {hall, named<Room>("Forge")};
-    Shop shop;
-    shop.room = "Hall";
-    shop.keeper = "Bob";
-    shop.profitBuying = 120;
-    world.shops.push_back(shop);
-
-    QAction* bob = session.entry(ListCommand::EditMob, QStringLiteral("Bob"));
-    QCOMPARE(bob->data().toInt(), ID_EDIT_MOB_FIRST + 1);
-    EditorAnswer seen;
-    whenModal(answer(&seen, "Bert"));
-    bob->trigger();
-    QCOMPARE(seen.title, QStringLiteral("Editing a Existing Mob - Bob"));
-    QCOMPARE(world.mobs[1].identifier, std::string("Bert"));
-    QCOMPARE(world.rooms[0].loads[0].mob, std::string("Bert"));
-    QCOMPARE(world.shops[0].keeper, std::string("Bert"));
-    QCOMPARE(world.rooms[0].loads[1].mob, std::string()); // a load naming no mob still names none
-    QVERIFY(session.doc.IsModified());
-
-    session.doc.SetModifiedFlag(false);
-    EditorAnswer cancelled;
-    whenModal(answer(&cancelled, "torch", QStringLiteral("Cancel")));
-    session.entry(ListCommand::EditItem, QStringLiteral("lamp"))->trigger();
-    QCOMPARE(cancelled.title, QStringLiteral("Editing an Existing Item - lamp"));
-    QCOMPARE(world.items[0].identifier, std::string("lamp"));
-    QVERIFY(!session.doc.IsModified());
-
-    EditorAnswer shopSeen;
-    whenModal(answer(&shopSeen, nullptr)); // picks the last room, "Forge"
-    session.entry(ListCommand::EditShop, QStringLiteral("Hall"))->trigger();
-    QCOMPARE(shopSeen.title, QStringLiteral("Editing an Existing Shop"));
-    QCOMPARE(world.shops[0].room, std::string("Forge"));
-    QCOMPARE(world.shops[0].profitBuying, 120);
-}
-
-void EntityCommandsTest::deleteShiftsLaterIdentifiers()
-{
-    Session session;
-    World& world = session.world();
-    world.mobs = {named<Mob>("Ann"), named<Mob>("Bob"), named<Mob>("Cid")};
-    world.items = {named<Item>("bread"), named<Item>("sword")};
-    Room hall = named<Room>("Hall");
-    LoadAction load;
-    load.task = LoadAction::LoadItem;
-    load.item = "sword";
-    hall.loads.push_back(load);
-    world.rooms.push_back(hall);
-    QCOMPARE(session.entry(ListCommand::EditMob, QStringLiteral("Cid"))->data().toInt(), ID_EDIT_MOB_FIRST + 2);
-
-    bool asked = false;
-    QPointer<QTimer> watch = whenModal([](QDialog*) {}, &asked);
-    QAction* ann = session.entry(ListCommand::DeleteMob, QStringLiteral("Ann"));
-    QCOMPARE(ann->data().toInt(), ID_DELETE_MOB_FIRST);
-    ann->trigger();
-    delete watch;
-    QVERIFY(!asked);
-    QCOMPARE(world.mobs.size(), std::size_t(2));
-    QVERIFY(session.doc.IsModified());
-
-    // The menu opened again lists every later mob one identifier lower, and the lower
-    // identifier reaches it.
-    QVERIFY(session.entry(ListCommand::EditMob, QStringLiteral("Ann")) == nullptr);
-    QCOMPARE(session.entry(ListCommand::EditMob, QStringLiteral("Bob"))->data().toInt(), ID_EDIT_MOB_FIRST);
-    QCOMPARE(session.entry(ListCommand::EditMob, QStringLiteral("Cid"))->data().toInt(), ID_EDIT_MOB_FIRST + 1);
-    EditorAnswer seen;
-    whenModal(answer(&seen, "Cid", QStringLiteral("Cancel")));
-    session.commands->run(ID_EDIT_MOB_FIRST + 1);
-    QCOMPARE(seen.title, QStringLiteral("Editing a Existing Mob - Cid"));
-
-    // A deleted item stays named by the load that loads it.
-    session.entry(ListCommand::DeleteItem, QStringLiteral("sword"))->trigger();
-    QCOMPARE(world.items.size(), std::size_t(1));
-    QCOMPARE(world.rooms[0].loads[0].item, std::string("sword"));
-}
-
-void EntityCommandsTest::entriesNamingNothingDoNothing()
-{
-    Session session;
-    session.world().mobs = {named<Mob>("Ann")};
-    bool seen = false;
-    QPointer<QTimer> watch = whenModal([](QDialog*) {}, &seen);
-    for (int id : {ID_EDIT_MOB_FIRST + 1, ID_DELETE_MOB_FIRST + 999, ID_DELETE_SHOP_FIRST,
-                   ID_USE_ITEM_TEMPLATE_FIRST + 7, ID_DELETE_ROOM_TEMPLATE_FIRST + 3})
-        session.commands->run(id);
-    QTest::qWait(30);
-    delete watch;
-    QVERIFY(!seen);
-    QCOMPARE(session.world().mobs.size(), std::size_t(1));
-    QVERIFY(!session.doc.IsModified());
-    QVERIFY(session.messages.messages.empty());
-    QCOMPARE(session.library.items().currentIndex(), 0);
-}
-
-void EntityCommandsTest::templates()
-{
-    Session session;
-    TemplateLibrary& library = session.library;
-    // A World room of the same name does not stand in the way of a template.
-    session.world().rooms.push_back(named<Room>("Cave"));
-
-    EditorAnswer seen;
-    whenModal(answer(&seen, "Cave"));
-    session.choose(ID_ADD_ROOM_TEMPLATE);
-    QCOMPARE(seen.title, QStringLiteral("Creating a New Room Template"));
-    QVERIFY(!seen.tabs.isEmpty());
-    QVERIFY(!seen.tabs.contains(QStringLiteral("Exits")));
-    QCOMPARE(library.rooms().names(), (std::vector<std::string>{"A Blank Room", "Cave"}));
-    for (auto [id, title] : {std::pair{ID_ADD_MOB_TEMPLATE, "Creating a New Mob Template"},
-                             std::pair{ID_ADD_ITEM_TEMPLATE, "Creating a New Item Template"}}) {
-        whenModal(answer(&seen, "Cave"));
+        QString seen;
+        answer(&seen, "new one", button.toLatin1().constData());
         session.choose(id);
-        QCOMPARE(seen.title, QString::fromLatin1(title));
+        QCOMPARE(titleOf(seen), title);
+        const bool added = button == qt("OK");
+        QCOMPARE(world.mobs.size() + world.items.size() + world.shops.size(), std::size_t(added));
+        QCOMPARE(session.doc.IsModified(), added);
+        if (!world.mobs.empty())
+            QVERIFY(world.mobs[0].identifier == "new one" && world.mobs[0].level == 7);
+        if (!world.items.empty())
+            QVERIFY(world.items[0].identifier == "new one" && world.items[0].weight == 2);
+        if (!world.shops.empty())
+            QCOMPARE(world.shops[0].room, std::string("Bakery"));
     }
-    QCOMPARE(library.mobs().names().back(), std::string("Cave"));
-    QCOMPARE(library.items().names().back(), std::string("Cave"));
-    QVERIFY(!session.doc.IsModified());
 
-    // Use: the check mark moves with the current template.
-    QVERIFY(session.entry(ListCommand::UseRoomTemplate, QStringLiteral("A Blank Room"))->isChecked());
-    QAction* cave = session.entry(ListCommand::UseRoomTemplate, QStringLiteral("Cave"));
-    QCOMPARE(cave->data().toInt(), ID_USE_ROOM_TEMPLATE_FIRST + 1);
-    cave->trigger();
-    QCOMPARE(library.rooms().currentIndex(), 1);
-    QVERIFY(session.entry(ListCommand::UseRoomTemplate, QStringLiteral("Cave"))->isChecked());
-    QVERIFY(!session.entry(ListCommand::UseRoomTemplate, QStringLiteral("A Blank Room"))->isChecked());
+    void addShopNeedsARoom()
+    {
+        Session session;
+        QVERIFY(!opensAForm([&] { session.choose(ID_ADD_SHOP); }));
+        QCOMPARE(session.messages.messages, std::vector<std::string>{"You have to define a room before you can add a shop."});
+        QVERIFY(session.world().shops.empty());
+    }
 
-    // Delete: the blank one is refused; deleting the current one makes the blank one current.
-    session.entry(ListCommand::DeleteRoomTemplate, QStringLiteral("A Blank Room"))->trigger();
-    QCOMPARE(session.messages.messages, std::vector<std::string>{"You can not remove the blank template."});
-    QAction* remove = session.entry(ListCommand::DeleteRoomTemplate, QStringLiteral("Cave"));
-    QCOMPARE(remove->data().toInt(), ID_DELETE_ROOM_TEMPLATE_FIRST + 1);
-    remove->trigger();
-    QCOMPARE(library.rooms().names(), std::vector<std::string>{"A Blank Room"});
-    QVERIFY(session.entry(ListCommand::UseRoomTemplate, QStringLiteral("A Blank Room"))->isChecked());
-    QCOMPARE(library.mobs().size(), std::size_t(2));
-    QVERIFY(!session.doc.IsModified());
-}
+    void editRenamesReferencesOrCancels()
+    {
+        Session session;
+        World& world = session.world();
+        world.mobs = {entity<Mob>("Ann"), entity<Mob>("Bob")};
+        world.items = {entity<Item>("lamp")};
+        world.rooms = {entity<Room>("Hall"), entity<Room>("Forge")};
+        world.rooms[0].loads.resize(2);
+        world.rooms[0].loads[0].mob = "Bob";
+        world.rooms[0].loads[1].item = "lamp";
+        Shop& shop = world.shops.emplace_back();
+        shop.room = "Hall";
+        shop.keeper = "Bob";
+        shop.profitBuying = 120;
 
-void EntityCommandsTest::reformatEveryDescription()
-{
-    Session session;
-    World& world = session.world();
-    // Seventeen words of four letters, one line break among the blanks; a zone-wide run turns it
-    // into a blank. At 60 columns twelve words (59 characters) make the first line.
-    const std::string text = "abcd abcd abcd\r\nabcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd";
-    const std::string want = "abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd\r\nabcd abcd abcd abcd abcd\r\n";
-    Item item = named<Item>("lamp");
-    item.description = text;
-    item.extraDescriptions.set("lamp", text);
-    item.longDescription = text; // not a description
-    Mob mob = named<Mob>("guard");
-    mob.description = text;
-    mob.extraDescriptions.set("guard", text);
-    Room room = named<Room>("Hall");
-    room.description = text;
-    room.extraDescriptions.set("wall", text);
-    room.exits[9].description = text;
-    world.items = {item};
-    world.mobs = {mob};
-    world.rooms = {room};
+        QAction* bob = session.entry(ListCommand::EditMob, "Bob");
+        QCOMPARE(bob->data().toInt(), ID_EDIT_MOB_FIRST + 1);
+        QString seen;
+        answer(&seen, "Bert");
+        bob->trigger();
+        QCOMPARE(titleOf(seen), qt("Editing a Existing Mob - Bob"));
+        QCOMPARE(world.mobs[1].identifier + world.rooms[0].loads[0].mob + world.shops[0].keeper, std::string("BertBertBert"));
+        QCOMPARE(world.rooms[0].loads[1].mob, std::string()); // a load naming no mob still names none
+        QVERIFY(session.doc.IsModified());
 
-    session.choose(ID_REFORMAT_60);
+        session.doc.SetModifiedFlag(false);
+        answer(&seen, "torch", "Cancel");
+        session.entry(ListCommand::EditItem, "lamp")->trigger();
+        QCOMPARE(titleOf(seen), qt("Editing an Existing Item - lamp"));
+        QCOMPARE(world.items[0].identifier, std::string("lamp"));
+        QVERIFY(!session.doc.IsModified());
 
-    QCOMPARE(world.items[0].description, want);
-    QCOMPARE(world.items[0].extraDescriptions.get("lamp"), want);
-    QCOMPARE(world.items[0].longDescription, text);
-    QCOMPARE(world.mobs[0].description, want);
-    QCOMPARE(world.mobs[0].extraDescriptions.get("guard"), want);
-    QCOMPARE(world.rooms[0].description, want);
-    QCOMPARE(world.rooms[0].extraDescriptions.get("wall"), want);
-    QCOMPARE(world.rooms[0].exits[9].description, want);
-    QCOMPARE(world.rooms[0].exits[0].description, std::string());
-    QVERIFY(session.messages.questions.empty());
-    // Every description of the zone may have changed: closing must ask to save.
-    QVERIFY(session.doc.IsModified());
+        answer(&seen, nullptr); // picks the last room, "Forge"
+        session.entry(ListCommand::EditShop, "Hall")->trigger();
+        QCOMPARE(titleOf(seen), qt("Editing an Existing Shop"));
+        QVERIFY(world.shops[0].room == "Forge" && world.shops[0].profitBuying == 120);
+    }
 
-    world.rooms[0].description = text;
-    session.choose(ID_REFORMAT_80);
-    QCOMPARE(world.rooms[0].description,
-             std::string("abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd\r\nabcd\r\n"));
-}
+    void deleteShiftsLaterIdentifiers()
+    {
+        Session session;
+        World& world = session.world();
+        world.mobs = {entity<Mob>("Ann"), entity<Mob>("Bob"), entity<Mob>("Cid")};
+        world.items = {entity<Item>("bread"), entity<Item>("sword")};
+        world.rooms = {entity<Room>("Hall")};
+        world.rooms[0].loads.resize(1);
+        world.rooms[0].loads[0].item = "sword";
 
-void EntityCommandsTest::utilityFormsMarkModified_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<bool>("modified");
+        QAction* ann = session.entry(ListCommand::DeleteMob, "Ann");
+        QCOMPARE(ann->data().toInt(), ID_DELETE_MOB_FIRST);
+        QVERIFY(!opensAForm([ann] { ann->trigger(); })); // no question
+        QCOMPARE(world.mobs.size(), std::size_t(2));
+        QVERIFY(session.doc.IsModified());
+        // The menu opened again lists every later mob one identifier lower, which reaches it.
+        QVERIFY(session.entry(ListCommand::EditMob, "Ann") == nullptr);
+        QCOMPARE(session.entry(ListCommand::EditMob, "Cid")->data().toInt(), ID_EDIT_MOB_FIRST + 1);
+        QString seen;
+        answer(&seen, "Cid", "Cancel");
+        session.commands->run(ID_EDIT_MOB_FIRST + 1);
+        QCOMPARE(titleOf(seen), qt("Editing a Existing Mob - Cid"));
 
-    QTest::newRow("rooms") << ID_SET_ROOM_DESCRIPTIONS << QStringLiteral("Set Room Description for a Room or Rooms")
-                           << true;
-    QTest::newRow("exits") << ID_SET_EXIT_DESCRIPTIONS
-                           << QStringLiteral("Set All Exit Descriptions Going to a Particular Room or Rooms") << true;
-    QTest::newRow("loads") << ID_SHOW_LOADS << QStringLiteral("Things Loaded in this Zone") << true;
-    QTest::newRow("spells") << ID_SHOW_SPELL_LIST << QStringLiteral("Spell Number List") << false;
-}
+        // A deleted item stays named by the load that loads it.
+        session.entry(ListCommand::DeleteItem, "sword")->trigger();
+        QVERIFY(world.items.size() == 1 && world.rooms[0].loads[0].item == "sword");
+    }
 
-void EntityCommandsTest::utilityFormsMarkModified()
-{
-    QFETCH(int, id);
-    QFETCH(QString, title);
-    QFETCH(bool, modified);
-    Session session;
-    QString shown;
-    whenModal([&shown](QDialog* form) {
-        shown = form->windowTitle();
-        QTest::keyClick(form, Qt::Key_Escape);
-    });
-    session.choose(id);
-    QCOMPARE(shown, title);
-    // Closed without doing anything, the form still counts as a change (not the spell list).
-    QCOMPARE(session.doc.IsModified(), modified);
-}
+    void entriesNamingNothingDoNothing()
+    {
+        Session session;
+        session.world().mobs = {entity<Mob>("Ann")};
+        QVERIFY(!opensAForm([&] {
+            for (int id : {ID_EDIT_MOB_FIRST + 1, ID_DELETE_MOB_FIRST + 999, ID_DELETE_SHOP_FIRST,
+                           ID_USE_ITEM_TEMPLATE_FIRST + 7, ID_DELETE_ROOM_TEMPLATE_FIRST + 3})
+                session.commands->run(id);
+        }));
+        QCOMPARE(session.world().mobs.size(), std::size_t(1));
+        QVERIFY(!session.doc.IsModified() && session.messages.messages.empty());
+        QCOMPARE(session.library.items().currentIndex(), 0);
+        // Define Colors, Edit Zone and Generate Code stay with the frame, Edit Room with the map.
+        for (int id : {ID_DEFINE_COLORS, ID_EDIT_ZONE, ID_GENERATE_CODE, ID_EDIT_ROOM, ID_DELETE_ROOM_TEMPLATE_FIRST + 50})
+            QVERIFY2(!session.commands->handles(id), qPrintable(QString::number(id)));
+    }
+
+    void templates()
+    {
+        Session session;
+        TemplateLibrary& library = session.library;
+        session.world().rooms.push_back(entity<Room>("Cave")); // a World room of that name is no obstacle
+        QString seen;
+        for (auto [id, title] : {std::pair{ID_ADD_ROOM_TEMPLATE, "Creating a New Room Template"},
+                                 std::pair{ID_ADD_MOB_TEMPLATE, "Creating a New Mob Template"},
+                                 std::pair{ID_ADD_ITEM_TEMPLATE, "Creating a New Item Template"}}) {
+            answer(&seen, "Cave");
+            session.choose(id);
+            QCOMPARE(titleOf(seen), qt(title));
+            QVERIFY(seen.contains(QLatin1Char('|')) && !seen.contains(qt("|Exits"))); // a room template has no exits
+        }
+        QCOMPARE(library.rooms().names(), (std::vector<std::string>{"A Blank Room", "Cave"}));
+        QCOMPARE(library.mobs().names().back() + library.items().names().back(), std::string("CaveCave"));
+
+        // Use: the check mark moves with the current template.
+        QAction* cave = session.entry(ListCommand::UseRoomTemplate, "Cave");
+        QCOMPARE(cave->data().toInt(), ID_USE_ROOM_TEMPLATE_FIRST + 1);
+        cave->trigger();
+        QCOMPARE(library.rooms().currentIndex(), 1);
+        QVERIFY(session.entry(ListCommand::UseRoomTemplate, "Cave")->isChecked());
+        QVERIFY(!session.entry(ListCommand::UseRoomTemplate, "A Blank Room")->isChecked());
+
+        // Delete: the blank one is refused; deleting the current one makes the blank one current.
+        session.entry(ListCommand::DeleteRoomTemplate, "A Blank Room")->trigger();
+        QCOMPARE(session.messages.messages, std::vector<std::string>{"You can not remove the blank template."});
+        QAction* remove = session.entry(ListCommand::DeleteRoomTemplate, "Cave");
+        QCOMPARE(remove->data().toInt(), ID_DELETE_ROOM_TEMPLATE_FIRST + 1);
+        remove->trigger();
+        QCOMPARE(library.rooms().names(), std::vector<std::string>{"A Blank Room"});
+        QVERIFY(session.entry(ListCommand::UseRoomTemplate, "A Blank Room")->isChecked());
+        QVERIFY(!session.doc.IsModified()); // templates are not the document's
+    }
+
+    void reformatEveryDescription()
+    {
+        Session session;
+        World& world = session.world();
+        // Seventeen words of four letters, one line break among the blanks; a zone-wide run turns it
+        // into a blank. At 60 columns twelve words (59 characters) make the first line.
+        const std::string text = "abcd abcd abcd\r\nabcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd";
+        const std::string want = "abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd\r\nabcd abcd abcd abcd abcd\r\n";
+        Item& item = world.items.emplace_back();
+        item.description = item.longDescription = text; // the long description is none
+        item.extraDescriptions.set("lamp", text);
+        Mob& mob = world.mobs.emplace_back();
+        mob.description = text;
+        mob.extraDescriptions.set("guard", text);
+        Room& room = world.rooms.emplace_back();
+        room.description = room.exits[9].description = text;
+        room.extraDescriptions.set("wall", text);
+
+        session.choose(ID_REFORMAT_60);
+        for (const std::string& done : {item.description, item.extraDescriptions.get("lamp"), mob.description,
+                                        mob.extraDescriptions.get("guard"), room.description,
+                                        room.extraDescriptions.get("wall"), room.exits[9].description})
+            QCOMPARE(done, want);
+        QVERIFY(item.longDescription == text && room.exits[0].description.empty());
+        QVERIFY(session.messages.questions.empty());
+        QVERIFY(session.doc.IsModified()); // closing must ask to save
+
+        room.description = text;
+        session.choose(ID_REFORMAT_80);
+        QCOMPARE(room.description,
+                 std::string("abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd abcd\r\nabcd\r\n"));
+    }
+
+    void utilityFormsMarkModified_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("rooms") << ID_SET_ROOM_DESCRIPTIONS << qt("Set Room Description for a Room or Rooms");
+        QTest::newRow("exits") << ID_SET_EXIT_DESCRIPTIONS << qt("Set All Exit Descriptions Going to a Particular Room or Rooms");
+        QTest::newRow("loads") << ID_SHOW_LOADS << qt("Things Loaded in this Zone");
+        QTest::newRow("spells") << ID_SHOW_SPELL_LIST << qt("Spell Number List");
+    }
+
+    void utilityFormsMarkModified()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, title);
+        Session session;
+        QString shown;
+        whenModal([&shown](QDialog* form) {
+            shown = form->windowTitle();
+            QTest::keyClick(form, Qt::Key_Escape);
+        });
+        session.choose(id);
+        QCOMPARE(shown, title);
+        // Closed without doing anything, the form still counts as a change (not the spell list).
+        QCOMPARE(session.doc.IsModified(), id != ID_SHOW_SPELL_LIST);
+    }
+};
 
 QTEST_MAIN(EntityCommandsTest)
 #include "EntityCommandsTest.moc"

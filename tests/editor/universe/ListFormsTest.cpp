@@ -1,188 +1,293 @@
-// The drop-down fillers and the pick list.
+// The drop-down fillers, the pick list, the sortable report list and the spell list: header
+// clicks, the order rows take, the selection kept by a sort and the column widths left in the store.
 
-#include <QComboBox>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
 
 #include "app/Questions.h"
-#include "editor/rooms/FormDriver.h"
-#include "universe/ComboFill.h"
+#include "editor/app/EditorTestSupport.h"
+#include "settings/CSettingsStore.h"
 #include "universe/CPickList.h"
+#include "universe/CSpellListDialog.h"
+#include "universe/ComboFill.h"
+#include "universe/NewListCtrlClass.h"
+#include "universe/Universe.h"
 #include "world/World.h"
 
 using namespace tarnholt;
-using namespace tarnholt::testing;
+using namespace tarnholt::test;
+
+namespace {
+
+QStringList entries(const QComboBox& combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i)
+        texts << combo.itemText(i);
+    return texts;
+}
+
+/// Clicks the entry `text` of a shown pick list (double: a click followed by the double click).
+void clickEntry(CPickList& form, const char* text, bool twice = false)
+{
+    auto* list = form.findChild<QListWidget*>();
+    const QPoint at = list->visualItemRect(list->findItems(qt(text), Qt::MatchExactly).front()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+/// A list of two columns; each row is "name|tag".
+void fill(NewListCtrlClass& list, const QStringList& rows)
+{
+    list.addColumn(qt("Name"), 120);
+    list.addColumn(qt("Tag"), 80);
+    for (const QString& row : rows) {
+        auto item = new QTreeWidgetItem(&list);
+        item->setText(0, row.section(QLatin1Char('|'), 0, 0));
+        item->setText(1, row.section(QLatin1Char('|'), 1, 1));
+    }
+}
+
+QStringList column(const NewListCtrlClass& list, int c)
+{
+    QStringList texts;
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        texts << list.topLevelItem(i)->text(c);
+    return texts;
+}
+
+void clickHeader(NewListCtrlClass& list, int c)
+{
+    QHeaderView* header = list.header();
+    QPoint at(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+} // namespace
 
 class ListFormsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fillSelectsEqualEntryFirst_data();
-    void fillSelectsEqualEntryFirst();
-    void fillKeepsUnknownReference();
-    void keyListHoldsOnlyKeys();
-
-    void pickListOrderAndUse();
-    void pickListRefusesUseWithoutSelection();
-    void pickListDoubleClickChooses();
-    void pickListCancelGivesNothing();
-};
-
-void ListFormsTest::fillSelectsEqualEntryFirst_data()
-{
-    QTest::addColumn<QStringList>("source");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("equal entry after a longer one") << QStringList{qt("guardian"), qt("guard")} << qt("guard") << qt("guard");
-    QTest::newRow("equal entry first") << QStringList{qt("guard"), qt("guardian")} << qt("guard") << qt("guard");
-    QTest::newRow("case differs: equal wins") << QStringList{qt("Guard"), qt("guard")} << qt("guard") << qt("guard");
-    QTest::newRow("no equal: prefix ignoring case") << QStringList{qt("Smith"), qt("Guardian"), qt("guards")} << qt("guard")
-                                                    << qt("Guardian");
-    QTest::newRow("empty value: the empty entry") << QStringList{qt("guard")} << QString() << QString();
-}
-
-void ListFormsTest::fillSelectsEqualEntryFirst()
-{
-    QFETCH(QStringList, source);
-    QFETCH(QString, current);
-    QFETCH(QString, shown);
-
-    World world;
-    for (const QString& identifier : source) {
-        Mob mob;
-        mob.identifier = identifier.toStdString();
-        world.mobs.push_back(mob);
+    void fillSelectsEqualEntryFirst_data()
+    {
+        QTest::addColumn<QStringList>("source");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("equal entry after a longer one") << strings({"guardian", "guard"}) << qt("guard") << qt("guard");
+        QTest::newRow("case differs: equal wins") << strings({"Guard", "guard"}) << qt("guard") << qt("guard");
+        QTest::newRow("no equal: prefix ignoring case") << strings({"Smith", "Guardian", "guards"}) << qt("guard")
+                                                        << qt("Guardian");
+        QTest::newRow("empty value: the empty entry") << strings({"guard"}) << QString() << QString();
     }
-    QComboBox combo;
-    ComboFill::mobs(&combo, world, current.toStdString());
 
-    QStringList expected{QString()};
-    expected << source;
-    QCOMPARE(entries(&combo), expected);
-    QCOMPARE(combo.currentText(), shown);
-    QCOMPARE(ComboFill::chosen(&combo), shown.toStdString());
-}
-
-void ListFormsTest::fillKeepsUnknownReference()
-{
-    // A reference to a room outside the zone (or one deleted) must survive a page that only shows it.
-    World world;
-    Room room;
-    room.identifier = "hall";
-    world.rooms.push_back(room);
-    QComboBox combo;
-    ComboFill::rooms(&combo, world, "#3050 the gate");
-
-    QCOMPARE(entries(&combo), (QStringList{QString(), qt("hall"), qt("#3050 the gate")}));
-    QCOMPARE(ComboFill::chosen(&combo), std::string("#3050 the gate"));
-
-    // Filling again with a known value does not carry the old extra entry along.
-    ComboFill::rooms(&combo, world, "hall");
-    QCOMPARE(entries(&combo), (QStringList{QString(), qt("hall")}));
-}
-
-void ListFormsTest::keyListHoldsOnlyKeys()
-{
-    World world;
-    for (const auto& [identifier, type] : {std::pair{"brass key", "Key"}, std::pair{"torch", "Light"},
-                                           std::pair{"iron key", "Key"}}) {
-        Item item;
-        item.identifier = identifier;
-        item.itemType = type;
-        world.items.push_back(item);
+    void fillSelectsEqualEntryFirst()
+    {
+        QFETCH(QStringList, source);
+        QFETCH(QString, current);
+        QFETCH(QString, shown);
+        World world;
+        for (const QString& identifier : source)
+            world.mobs.emplace_back().identifier = identifier.toStdString();
+        QComboBox combo;
+        ComboFill::mobs(&combo, world, current.toStdString());
+        QCOMPARE(entries(combo), QStringList{QString()} + source);
+        QCOMPARE(combo.currentText(), shown);
+        QCOMPARE(ComboFill::chosen(&combo), shown.toStdString());
     }
-    QComboBox combo;
-    ComboFill::keys(&combo, world, "iron key");
-    QCOMPARE(entries(&combo), (QStringList{QString(), qt("brass key"), qt("iron key")}));
-    QCOMPARE(combo.currentIndex(), 2);
 
-    ComboFill::items(&combo, world, "");
-    QCOMPARE(combo.count(), 4);
-    QCOMPARE(combo.currentIndex(), 0);
-}
+    void fillKeepsUnknownReferenceAndKeysOnly()
+    {
+        // A reference to a room outside the zone (or one deleted) must survive a page that only shows it.
+        World world;
+        world.rooms.emplace_back().identifier = "hall";
+        QComboBox combo;
+        ComboFill::rooms(&combo, world, "#3050 the gate");
+        QCOMPARE(entries(combo), (QStringList{QString(), qt("hall"), qt("#3050 the gate")}));
+        QCOMPARE(ComboFill::chosen(&combo), std::string("#3050 the gate"));
+        // Filling again with a known value does not carry the old extra entry along.
+        ComboFill::rooms(&combo, world, "hall");
+        QCOMPARE(entries(combo), (QStringList{QString(), qt("hall")}));
 
-void ListFormsTest::pickListOrderAndUse()
-{
-    ScriptedQuestions questions;
-    CPickList form(questions);
-    QCOMPARE(form.windowTitle(), qt("Select an item to copy from"));
-    QVERIFY(shownTexts(&form).contains(qt("Copy from the following selected item:")));
+        for (const auto& [identifier, type] : {std::pair{"brass key", "Key"}, std::pair{"torch", "Light"},
+                                               std::pair{"iron key", "Key"}}) {
+            world.items.emplace_back().identifier = identifier;
+            world.items.back().itemType = type;
+        }
+        ComboFill::keys(&combo, world, "iron key");
+        QCOMPARE(entries(combo), (QStringList{QString(), qt("brass key"), qt("iron key")}));
+        QCOMPARE(combo.currentIndex(), 2);
+        ComboFill::items(&combo, world, "");
+        QCOMPARE(combo.count(), 4);
+    }
 
-    form.setTitle("Select a room to copy from");
-    form.setPrompt("Select one of the following rooms to copy from:");
-    form.setEntries({"temple", "Altar", "bridge", "#3001"});
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-    auto* list = form.findChild<QListWidget*>();
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->item(i)->text();
-    QCOMPARE(shown, (QStringList{qt("#3001"), qt("Altar"), qt("bridge"), qt("temple")}));
-    QCOMPARE(form.windowTitle(), qt("Select a room to copy from"));
-    QVERIFY(shownTexts(&form).contains(qt("Select one of the following rooms to copy from:")));
-    QVERIFY(findButton(&form, qt("Cancel")) != nullptr);
-
-    pickEntry(form, qt("bridge"));
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(form.choice(), std::optional<std::string>("bridge"));
-    QVERIFY(questions.messages.empty());
-}
-
-void ListFormsTest::pickListRefusesUseWithoutSelection()
-{
-    // Also with nothing to offer: the form can then only be cancelled.
-    for (const std::vector<std::string>& offered : {std::vector<std::string>{"a", "b"}, std::vector<std::string>{}}) {
+    void pickListOrderUseAndDoubleClick()
+    {
         ScriptedQuestions questions;
         CPickList form(questions);
-        form.setEntries(offered);
+        QCOMPARE(form.windowTitle(), qt("Select an item to copy from"));
+        QVERIFY(labelTexts(&form).contains(qt("Copy from the following selected item:")));
+        form.setTitle("Select a room to copy from");
+        form.setPrompt("Select one of the following rooms to copy from:");
+        form.setEntries({"temple", "Altar", "bridge", "#3001"});
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QSignalSpy finished(&form, &QDialog::finished);
-
-        click(&form, "Use");
-        QCOMPARE(questions.messages, std::vector<std::string>{"You must select an entry before exiting."});
-        QVERIFY(form.isVisible());
-        QCOMPARE(finished.count(), 0);
-
-        click(&form, "Cancel");
-        QVERIFY(!form.isVisible());
-        QCOMPARE(form.result(), int(QDialog::Rejected));
-        QVERIFY(!form.choice().has_value());
-    }
-}
-
-void ListFormsTest::pickListDoubleClickChooses()
-{
-    ScriptedQuestions questions;
-    CPickList form(questions);
-    form.setEntries({"kitchen", "cellar"});
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    auto* list = form.findChild<QListWidget*>();
-    const QRect rect = list->visualItemRect(list->findItems(qt("kitchen"), Qt::MatchExactly).front());
-    // A double click reaches the list as a click followed by the double-click event.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(form.choice(), std::optional<std::string>("kitchen"));
-}
-
-void ListFormsTest::pickListCancelGivesNothing()
-{
-    ScriptedQuestions questions;
-    onPickList([](CPickList& form) {
         auto* list = form.findChild<QListWidget*>();
-        list->setCurrentRow(0);
-        QTest::mouseClick(findButton(&form, qt("Cancel")), Qt::LeftButton);
-    });
-    QVERIFY(!CPickList::pick(nullptr, questions, "t", "p", {"one"}).has_value());
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->item(i)->text();
+        QCOMPARE(shown, strings({"#3001", "Altar", "bridge", "temple"}));
+        QCOMPARE(form.windowTitle(), qt("Select a room to copy from"));
+        QVERIFY(labelTexts(&form).contains(qt("Select one of the following rooms to copy from:")));
 
-    onPickList([](CPickList& form) { pickEntry(form, qt("two")); });
-    QCOMPARE(CPickList::pick(nullptr, questions, "t", "p", {"one", "two"}), std::optional<std::string>("two"));
-}
+        clickEntry(form, "bridge");
+        click(&form, "Use");
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(form.choice(), std::optional<std::string>("bridge"));
+        QVERIFY(questions.messages.empty());
+
+        CPickList other(questions);
+        other.setEntries({"kitchen", "cellar"});
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        clickEntry(other, "kitchen", true);
+        QCOMPARE(other.result(), int(QDialog::Accepted));
+        QCOMPARE(other.choice(), std::optional<std::string>("kitchen"));
+    }
+
+    void pickListRefusesUseWithoutSelection()
+    {
+        // Also with nothing to offer: the form can then only be cancelled.
+        for (const std::vector<std::string>& offered : {std::vector<std::string>{"a", "b"}, std::vector<std::string>{}}) {
+            ScriptedQuestions questions;
+            CPickList form(questions);
+            form.setEntries(offered);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QSignalSpy finished(&form, &QDialog::finished);
+            click(&form, "Use");
+            QCOMPARE(questions.messages, std::vector<std::string>{"You must select an entry before exiting."});
+            QVERIFY(form.isVisible());
+            QCOMPARE(finished.count(), 0);
+            click(&form, "Cancel");
+            QCOMPARE(form.result(), int(QDialog::Rejected));
+            QVERIFY(!form.choice().has_value());
+        }
+    }
+
+    void initTestCase()
+    {
+        static PrivateSettings settings; // the lists leave their column widths in the store
+    }
+
+    void headerClicksToggle()
+    {
+        NewListCtrlClass list;
+        fill(list, strings({"b|2", "c|1", "a|3"}));
+        list.show();
+        QCOMPARE(list.lastSortColumn(), -1);
+        QCOMPARE(column(list, 0), strings({"b", "c", "a"}));
+        clickHeader(list, 0);
+        QCOMPARE(list.lastSortColumn(), 0);
+        QCOMPARE(column(list, 0), strings({"a", "b", "c"}));
+        clickHeader(list, 0);
+        QVERIFY(!list.ascending());
+        QCOMPARE(column(list, 0), strings({"c", "b", "a"}));
+        // Another column starts ascending again, whatever the last direction was.
+        clickHeader(list, 1);
+        QCOMPARE(list.lastSortColumn(), 1);
+        QVERIFY(list.ascending());
+        QCOMPARE(column(list, 1), strings({"1", "2", "3"}));
+    }
+
+    void sortOrder_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("ascending");
+        QTest::addColumn<QStringList>("expected");
+        // Folded to lower case "Zed" comes after "_x" (0x5F), which an unfolded order would reverse;
+        // "é" (0xE9) comes after every ASCII letter; rows equal but for case keep their order.
+        const QStringList rows = strings({"b|first b", "Zed|", "B|second b", "éa|", "_x|", "a|", "bb|"});
+        QTest::newRow("ascending") << rows << true << strings({"_x", "a", "b", "B", "bb", "Zed", "éa"});
+        QTest::newRow("descending") << rows << false << strings({"éa", "Zed", "bb", "b", "B", "a", "_x"});
+        QTest::newRow("numbers as text") << strings({"10|", "9|", "100|", "1|"}) << true << strings({"1", "10", "100", "9"});
+    }
+
+    void sortOrder()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(bool, ascending);
+        QFETCH(QStringList, expected);
+        NewListCtrlClass list;
+        fill(list, rows);
+        list.sortBy(0, ascending);
+        QCOMPARE(column(list, 0), expected);
+        QCOMPARE(list.ascending(), ascending);
+    }
+
+    void sortKeepsSelection()
+    {
+        NewListCtrlClass list;
+        list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        fill(list, strings({"c|", "a|", "b|"}));
+        list.topLevelItem(0)->setSelected(true);
+        list.topLevelItem(2)->setSelected(true);
+        list.setCurrentItem(list.topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
+        list.sortBy(0, true);
+        std::vector<QTreeWidgetItem*> selected = list.selectedRows();
+        QCOMPARE(selected.size(), std::size_t(2));
+        QCOMPARE(selected[0]->text(0) + selected[1]->text(0), qt("bc"));
+        QCOMPARE(list.currentItem()->text(0), qt("b"));
+    }
+
+    void columnWidthsSaved()
+    {
+        {
+            NewListCtrlClass list;
+            list.addColumn(qt("Room"), 110);
+            list.addColumn(qt("Task"), 220);
+            list.addColumn(qt("Hidden"), 0);
+            list.setColumnWidth(1, 250); // dragged wider by the builder
+            list.setRegistryKey(qt("Test Lists"));
+            NewListCtrlClass unsaved; // a list without a key leaves nothing behind
+            unsaved.addColumn(qt("Room"), 90);
+        }
+        auto store = CSettingsStore::open();
+        QCOMPARE(store->childGroups(), strings({"Test Lists"}));
+        store->beginGroup(qt("Test Lists"));
+        QCOMPARE(store->childKeys(), strings({"Column0", "Column1", "Column2"}));
+        QStringList widths;
+        for (const QString& key : store->childKeys())
+            widths << store->value(key).toString();
+        QCOMPARE(widths, strings({"110", "250", "0"}));
+    }
+
+    void spellList()
+    {
+        Universe universe;
+        CSpellListDialog form(universe);
+        form.show();
+        NewListCtrlClass* list = form.list();
+        QCOMPARE(form.windowTitle(), qt("Spell Number List"));
+        QCOMPARE(list->headerItem()->text(0) + qt("|") + list->headerItem()->text(1), qt("Spell Name|Spell Number"));
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(list->topLevelItemCount(), 96);
+        QCOMPARE(list->topLevelItem(0)->text(0) + qt("|") + list->topLevelItem(0)->text(1), qt("Aerial Servant|1"));
+        // Every spell of the table, with its own number, in the list's order.
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QVERIFY(i == 0 || !NewListCtrlClass::textLess(list->topLevelItem(i)->text(0), list->topLevelItem(i - 1)->text(0)));
+            QCOMPARE(list->topLevelItem(i)->text(1).toStdString(), universe.spellNumberText(list->topLevelItem(i)->text(0).toStdString()));
+        }
+        // The headers do not sort.
+        const QStringList before = column(*list, 0);
+        clickHeader(*list, 0);
+        clickHeader(*list, 1);
+        QCOMPARE(column(*list, 0), before);
+    }
+};
 
 QTEST_MAIN(ListFormsTest)
 #include "ListFormsTest.moc"
