@@ -135,8 +135,11 @@ void CItemDescription::copyItem()
     if (source == nullptr)
         return;
     const std::string typed = CText::toRecord(identifier_->text());
+    // The copy keeps its own vnum: two items holding one number would both be written under it.
+    const int32_t vnum = context_.item.vnum;
     context_.item = *source;
     context_.item.identifier = typed;
+    context_.item.vnum = vnum;
     emit itemReplaced();
     activate();
 }
