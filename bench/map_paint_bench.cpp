@@ -4,10 +4,15 @@
 // Only what reaches the view is drawn, so the time stays the same whatever the zone's size.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -65,9 +70,22 @@ struct Zone {
     Rect view;
 };
 
+// Identifiers that wrap in their box, some beyond its height, with the characters a name may hold.
+const char* const longNames[] = {
+    " the long winding corridor of the old keep",
+    " Great Hall",
+    " a very-very-long-word-that-does-not-fit",
+    " Smith & Sons' forge, by the river\tgate",
+    " caf\xe9 \x9c na\xefve r\xe9sum\xe9 \xa9",
+    " first line\nsecond line\r\nthird",
+    " one two three four five six seven eight nine ten eleven twelve",
+    "",
+};
+
 /// A zone of `rooms` rooms on a square of cells with a few holes, each room with 2 to 4 exits to
 /// neighbouring cells, mostly two-way, some with doors, some one-way, now and then to a missing "#" room.
-std::unique_ptr<Zone> makeZone(int rooms)
+/// With `wrapping`, the Identifiers are long names that wrap in the box.
+std::unique_ptr<Zone> makeZone(int rooms, bool wrapping = false)
 {
     auto zone = std::make_unique<Zone>();
     std::mt19937 random(20240601u + static_cast<unsigned>(rooms));
@@ -82,6 +100,8 @@ std::unique_ptr<Zone> makeZone(int rooms)
         room.column = cell % side;
         room.row = cell / side;
         room.identifier = numbered('R', world.rooms.size());
+        if (wrapping)
+            room.identifier += longNames[world.rooms.size() % std::size(longNames)];
         cellRoom[static_cast<std::size_t>(cell)] = static_cast<int>(world.rooms.size());
         world.rooms.push_back(std::move(room));
     }
@@ -121,20 +141,20 @@ std::unique_ptr<Zone> makeZone(int rooms)
     return zone;
 }
 
-Zone& zoneOf(int rooms)
+Zone& zoneOf(int rooms, bool wrapping = false)
 {
-    static std::map<int, std::unique_ptr<Zone>> zones;
-    auto& zone = zones[rooms];
+    static std::map<std::pair<int, bool>, std::unique_ptr<Zone>> zones;
+    auto& zone = zones[{rooms, wrapping}];
     if (!zone)
-        zone = makeZone(rooms);
+        zone = makeZone(rooms, wrapping);
     return *zone;
 }
 
 /// What one benchmark paints: the zone of its first argument, or (second argument 1) an empty World
 /// shown at the same place.
 struct ViewCase {
-    explicit ViewCase(const benchmark::State& state)
-        : zone(zoneOf(static_cast<int>(state.range(0)))), blank(state.range(1) != 0)
+    explicit ViewCase(const benchmark::State& state, bool wrapping = false)
+        : zone(zoneOf(static_cast<int>(state.range(0)), wrapping)), blank(state.range(1) != 0)
     {
         emptyIndex.rebuild(empty);
     }
@@ -174,27 +194,127 @@ BENCHMARK(BM_PaintView)->Apply(viewArgs);
 #ifdef TARNHOLT_PAINT_RASTER
 // The view's own paint: the background filled, the view's scroll position as the painter's origin,
 // the map drawn through PainterSurface into an image the size of the window.
-void BM_PaintRaster(benchmark::State& state)
+void paintRaster(QImage& image, MapPainter& mapPainter, const World& world, const MapIndex& index, const Rect& area)
 {
-    const ViewCase view(state);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::white);
+    painter.translate(-static_cast<int>(area.left), -static_cast<int>(area.top));
+    PainterSurface surface(painter);
+    mapPainter.draw(surface, world, index, area);
+    painter.end();
+}
+
+QImage viewImage(const Rect& area)
+{
+    return QImage(static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top),
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
+void rasterCase(benchmark::State& state, bool wrapping)
+{
+    const ViewCase view(state, wrapping);
     DisplaySettings settings;
     MapPainter mapPainter(settings);
-    const Rect& area = view.zone.view;
-    QImage image(static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image = viewImage(view.zone.view);
     for (auto _ : state) {
-        QPainter painter(&image);
-        painter.fillRect(image.rect(), Qt::white);
-        painter.translate(-static_cast<int>(area.left), -static_cast<int>(area.top));
-        PainterSurface surface(painter);
-        mapPainter.draw(surface, view.world(), view.index(), area);
-        painter.end();
+        paintRaster(image, mapPainter, view.world(), view.index(), view.zone.view);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["rooms"] = view.rooms();
 }
 
+void BM_PaintRaster(benchmark::State& state)
+{
+    rasterCase(state, false);
+}
+
 BENCHMARK(BM_PaintRaster)->Apply(viewArgs);
+
+// The same with Identifiers long enough to wrap over several lines of their box.
+void BM_PaintRasterLongNames(benchmark::State& state)
+{
+    rasterCase(state, true);
+}
+
+BENCHMARK(BM_PaintRasterLongNames)->ArgNames({"rooms", "empty"})->Args({20'000, 0})->Unit(benchmark::kMicrosecond);
+
+/// Paints the view `count` times; a profiler that counts the instructions of this function alone
+/// (valgrind --tool=callgrind --toggle-collect='*repaint*') gets the cost of a paint without the
+/// noise of a busy machine.
+[[gnu::noinline]] void repaint(QImage& image, MapPainter& mapPainter, const World& world, const MapIndex& index,
+                               const Rect& area, int count)
+{
+    for (int i = 0; i < count; ++i)
+        paintRaster(image, mapPainter, world, index, area);
+}
+
+/// The pictures of the views the benchmarks paint, written to a folder as PNG files (--write-images)
+/// or compared with the ones found there (--compare-images): a change that makes the paint faster
+/// must leave every pixel as it was. `only` picks one picture by its file name; `repaints` is how
+/// often it is painted again after the first paint. Returns the process exit code.
+int paintImages(const QString& folder, bool compare, const std::string& only, int repaints)
+{
+    struct Picture {
+        const char* file;
+        int rooms;
+        bool wrapping;
+        bool blank;
+    };
+    const Picture pictures[] = {
+        {"zone2000.png", 2'000, false, false},     {"zone20000.png", 20'000, false, false},
+        {"zone200000.png", 200'000, false, false}, {"empty.png", 20'000, false, true},
+        {"long20000.png", 20'000, true, false},    {"long2000.png", 2'000, true, false},
+    };
+    DisplaySettings settings;
+    int failures = 0;
+    for (const Picture& picture : pictures) {
+        if (!only.empty() && only != picture.file)
+            continue;
+        const Zone& zone = zoneOf(picture.rooms, picture.wrapping);
+        World empty;
+        MapIndex emptyIndex;
+        emptyIndex.rebuild(empty);
+        MapPainter mapPainter(settings);
+        QImage image = viewImage(zone.view);
+        // Painted again, so that a later paint (with whatever the first one left behind) is the one compared.
+        const World& world = picture.blank ? empty : zone.world;
+        const MapIndex& index = picture.blank ? emptyIndex : zone.index;
+        paintRaster(image, mapPainter, world, index, zone.view);
+        repaint(image, mapPainter, world, index, zone.view, repaints);
+        const QString path = folder + QLatin1Char('/') + QLatin1String(picture.file);
+        if (!compare) {
+            if (!image.save(path)) {
+                std::printf("cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("wrote %s\n", qPrintable(path));
+            continue;
+        }
+        const QImage reference = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        const QImage painted = image.convertToFormat(QImage::Format_ARGB32);
+        if (reference.isNull() || reference.size() != painted.size()) {
+            std::printf("%s: no reference of the same size\n", qPrintable(path));
+            ++failures;
+            continue;
+        }
+        long differing = 0;
+        QRect where;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                if (painted.pixel(x, y) != reference.pixel(x, y)) {
+                    ++differing;
+                    where |= QRect(x, y, 1, 1);
+                }
+        std::printf("%s: %s, %ld pixels differ", qPrintable(path), painted == reference ? "identical" : "DIFFERENT",
+                    differing);
+        if (differing)
+            std::printf(" within (%d,%d)-(%d,%d)", where.left(), where.top(), where.right(), where.bottom());
+        std::printf("\n");
+        if (differing || painted != reference)
+            ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
 #endif
 
 /// Prints the usual table, then each zone's paint as a ratio to the empty World's.
@@ -248,6 +368,26 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
+    // --write-images=FOLDER or --compare-images=FOLDER, with --only=FILE and --repaints=N.
+    std::string folder, only;
+    bool compare = false;
+    int repaints = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        auto value = [&option](const char* name) {
+            return option.rfind(name, 0) == 0 ? std::optional(option.substr(std::strlen(name))) : std::nullopt;
+        };
+        if (auto v = value("--write-images="))
+            folder = *v;
+        else if (auto v = value("--compare-images="))
+            folder = *v, compare = true;
+        else if (auto v = value("--only="))
+            only = *v;
+        else if (auto v = value("--repaints="))
+            repaints = std::max(0, std::atoi(v->c_str()));
+    }
+    if (!folder.empty())
+        return paintImages(QString::fromLocal8Bit(folder), compare, only, repaints);
 #endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

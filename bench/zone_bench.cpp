@@ -347,7 +347,7 @@ void printTable(const RatioReporter& times)
         std::printf("%-30s", row.label);
         for (int size : gSizes) {
             const std::string suffix = "/" + std::to_string(size) + "/iterations:" + std::to_string(iterationsFor(size))
-                + "/real_time";
+                + "/process_time/real_time";
             const double wall = ratio(times.wall, row.what + suffix, row.floor + suffix);
             const double cpu = ratio(times.cpu, row.what + suffix, row.floor + suffix);
             if (row.floor == std::string("BM_GenerateFloor"))
