@@ -322,9 +322,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        // With --benchmark_repetitions, the least disturbed repetition of each case counts.
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+                continue;
+            auto [at, added] = times_.emplace(run.benchmark_name(), run.GetAdjustedCPUTime());
+            if (!added)
+                at->second = std::min(at->second, run.GetAdjustedCPUTime());
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 
