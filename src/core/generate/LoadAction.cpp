@@ -3,6 +3,7 @@
 #include "universe/Universe.h"
 #include "world/Archive.h"
 #include "world/World.h"
+#include "world/Encoding.h"
 
 namespace tarnholt {
 
@@ -117,7 +118,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
     const auto index = static_cast<std::size_t>(task);
     std::string line(1, probability == 100 ? kCertainLetters[index] : kChanceLetters[index]);
     line += ' ';
-    line += std::to_string(conditionCode(condition));
+    appendNumber(line, conditionCode(condition));
     line += ' ';
 
     // Appends a vnum text, warning when the reference did not resolve (the line is still written).
@@ -128,7 +129,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
     };
     auto appendMax = [&] {
         line += ' ';
-        line += std::to_string(maxLoad);
+        appendNumber(line, maxLoad);
     };
 
     switch (task) {
@@ -204,7 +205,7 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
 
     if (probability != 100) {
         line += ' ';
-        line += std::to_string(probability);
+        appendNumber(line, probability);
     }
     if (!comment.empty()) {
         if (line.size() < 40)

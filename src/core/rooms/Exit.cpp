@@ -5,6 +5,7 @@
 #include "generate/AreaText.h"
 #include "world/Archive.h"
 #include "world/World.h"
+#include "world/Encoding.h"
 
 namespace tarnholt {
 
@@ -55,7 +56,7 @@ void Exit::Serialize(Archive& ar)
 void Exit::WriteAreaText(std::string& out, Universe& /*universe*/, World& world, int direction) const
 {
     out += 'D';
-    out += std::to_string(direction);
+    appendNumber(out, direction);
     out += '\n';
     appendNormalizedText(out, description);
     out += "\n~\n";
@@ -79,11 +80,11 @@ void Exit::WriteDoorReset(std::string& out, int32_t roomVnum, int direction) con
         return;
     // The zone file numbers the states from "open" = 0.
     out += "D 0 ";
-    out += std::to_string(roomVnum);
+    appendNumber(out, roomVnum);
     out += ' ';
-    out += std::to_string(direction);
+    appendNumber(out, direction);
     out += ' ';
-    out += std::to_string(static_cast<int64_t>(resetState) - 1);
+    appendNumber(out, static_cast<int64_t>(resetState) - 1);
     out += '\n';
 }
 

@@ -2,13 +2,14 @@
 #include "rooms/Room.h"
 #include "universe/Universe.h"
 #include "world/World.h"
+#include "world/Encoding.h"
 
 namespace tarnholt {
 
 void Room::WriteAreaText(std::string& out, Universe& universe, World& world) const
 {
     out += '#';
-    out += std::to_string(vnum);
+    appendNumber(out, vnum);
     out += '\n';
     out += name;
     out += "~\n";
@@ -18,7 +19,8 @@ void Room::WriteAreaText(std::string& out, Universe& universe, World& world) con
     out += "\n~\n";
 
     // The room line: zone number, "G" for a moving room, then the flag word and the terrain word.
-    std::string line = std::to_string(world.zoneNumber);
+    std::string line;
+    appendNumber(line, world.zoneNumber);
     line += ' ';
     if (moving == 1)
         line += 'G';
@@ -45,7 +47,7 @@ void Room::WriteAreaText(std::string& out, Universe& universe, World& world) con
         out += world.roomVnumText(moveTo);
         for (int32_t value : {moveSpeed, moveTimer, ignoreBoat, ignoreFly}) {
             out += ' ';
-            out += std::to_string(value);
+            appendNumber(out, value);
         }
         out += '\n';
     }

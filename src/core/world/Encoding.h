@@ -1,5 +1,7 @@
 #pragma once
 
+#include <charconv>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,13 @@ std::string utf8ToCp1252(std::string_view text);
 
 /// Appends `text` to `out` with every occurrence of `from` (not empty) written as `to`.
 void appendReplaced(std::string& out, std::string_view text, std::string_view from, std::string_view to);
+
+/// Appends the decimal text of `value`, as std::to_string writes it, without a temporary string.
+inline void appendNumber(std::string& out, int64_t value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, static_cast<std::size_t>(end - digits));
+}
 
 } // namespace tarnholt

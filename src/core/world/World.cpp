@@ -61,6 +61,20 @@ private:
 
     static uint32_t tagOf(std::size_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
 
+    // Whether `slot` holds `key`: a short key is compared in place, byte by byte, which for the
+    // usual Identifier of a dozen characters is cheaper than a call.
+    bool holds(const Slot& slot, uint32_t tag, std::string_view key) const
+    {
+        if (slot.tag != tag || slot.keyLength != key.size())
+            return false;
+        if (key.size() > kInlineKey)
+            return keyOf(slot) == key;
+        for (std::size_t i = 0; i < key.size(); ++i)
+            if (slot.key[i] != key[i])
+                return false;
+        return true;
+    }
+
     std::string_view keyOf(const Slot& slot) const
     {
         if (slot.keyLength <= kInlineKey)
@@ -80,7 +94,7 @@ private:
             const Slot& slot = slots_[at];
             if (slot.tag == 0)
                 return nullptr;
-            if (slot.tag == tag && slot.keyLength == key.size() && keyOf(slot) == key)
+            if (holds(slot, tag, key))
                 return &slot;
         }
     }
@@ -105,7 +119,7 @@ private:
                 }
                 return;
             }
-            if (slot.tag == tag && slot.keyLength == key.size() && keyOf(slot) == key)
+            if (holds(slot, tag, key))
                 return; // an earlier record has this Identifier: the first one is found, as a scan finds it
         }
     }
