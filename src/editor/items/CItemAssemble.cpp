@@ -88,12 +88,8 @@ void CItemAssemble::add()
 
 void CItemAssemble::remove()
 {
-    QListWidgetItem* entry = list_->currentItem();
-    if (entry == nullptr || !entry->isSelected())
-        return;
-    delete list_->takeItem(list_->row(entry));
-    list_->clearSelection(); // a second "Remove" must not take the neighbour unasked
-    storeList();
+    if (removeSelectedEntry(list_))
+        storeList();
 }
 
 } // namespace tarnholt

@@ -123,12 +123,8 @@ void CMobSpeech::addInterval()
 
 void CMobSpeech::remove()
 {
-    QListWidgetItem* item = list_->currentItem();
-    if (item == nullptr || !item->isSelected())
-        return;
-    delete list_->takeItem(list_->row(item));
-    list_->clearSelection(); // a second "Remove" must not take the neighbour unasked
-    storeList();
+    if (removeSelectedEntry(list_))
+        storeList();
 }
 
 } // namespace tarnholt

@@ -1,6 +1,7 @@
 #include "rooms/CSheetPage.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 #include "app/CFieldCheck.h"
@@ -34,6 +35,16 @@ void CSheetPage::formatDescription(QPlainTextEdit* field, int width)
     if (reformatDescription(text, width, false, questions_))
         field->setPlainText(RecordText::linesToQt(text));
     field->setFocus(Qt::OtherFocusReason);
+}
+
+bool CSheetPage::removeSelectedEntry(QListWidget* list)
+{
+    QListWidgetItem* entry = list->currentItem();
+    if (entry == nullptr || !entry->isSelected())
+        return false;
+    delete list->takeItem(list->row(entry));
+    list->clearSelection();
+    return true;
 }
 
 } // namespace tarnholt

@@ -6,6 +6,7 @@
 #include <string>
 
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 
 namespace tarnholt {
@@ -33,6 +34,9 @@ protected:
     /// Rewraps the description in `field` to `width` characters ("Format-60", "Format-80"); only that
     /// field changes. The focus goes back to it.
     void formatDescription(QPlainTextEdit* field, int width);
+    /// "Remove" on a list: takes out the selected entry, if any, and leaves nothing selected, so a
+    /// second "Remove" does not take its neighbour unasked. False when nothing was selected.
+    static bool removeSelectedEntry(QListWidget* list);
 
 private:
     Questions& questions_;

@@ -112,12 +112,8 @@ void CSpecProcPage::add()
 
 void CSpecProcPage::remove()
 {
-    QListWidgetItem* item = list_->currentItem();
-    if (item == nullptr || !item->isSelected())
-        return;
-    delete list_->takeItem(list_->row(item));
-    list_->clearSelection(); // a second "Remove" must not take the neighbour unasked
-    storeList();
+    if (removeSelectedEntry(list_))
+        storeList();
 }
 
 void CSpecProcPage::update()
