@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
 #include <functional>
 #include <string>
@@ -163,7 +164,9 @@ inline QPointer<QTimer> whenModal(std::function<void(QDialog*)> answer, bool* se
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, answer = std::move(answer), seen] {
         auto dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible())
+        // Visible is not enough: while a form is still being shown its buttons may not be yet.
+        if (dialog == nullptr || !dialog->isVisible() || dialog->windowHandle() == nullptr
+            || !dialog->windowHandle()->isExposed())
             return;
         timer->stop();
         timer->deleteLater();

@@ -74,7 +74,7 @@ Record entity(const char* identifier)
 
 /// Answers the next editor: notes its title and tabs in `seen` ("title|tab|tab..."), types
 /// `identifier` (the shop editor gets its last room instead) and presses `button`.
-void answer(QString* seen, const char* identifier, const char* button = "OK")
+void answer(QString* seen, const char* identifier, QString button = QStringLiteral("OK"))
 {
     whenModal([seen, identifier, button](QDialog* form) {
         *seen = form->windowTitle();
@@ -128,7 +128,7 @@ private slots:
         session.entry(ListCommand::UseItemTemplate, "Bread")->trigger();
 
         QString seen;
-        answer(&seen, "new one", button.toLatin1().constData());
+        answer(&seen, "new one", button);
         session.choose(id);
         QCOMPARE(titleOf(seen), title);
         const bool added = button == qt("OK");
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(session.doc.IsModified());
 
         session.doc.SetModifiedFlag(false);
-        answer(&seen, "torch", "Cancel");
+        answer(&seen, "torch", qt("Cancel"));
         session.entry(ListCommand::EditItem, "lamp")->trigger();
         QCOMPARE(titleOf(seen), qt("Editing an Existing Item - lamp"));
         QCOMPARE(world.items[0].identifier, std::string("lamp"));
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(session.entry(ListCommand::EditMob, "Ann") == nullptr);
         QCOMPARE(session.entry(ListCommand::EditMob, "Cid")->data().toInt(), ID_EDIT_MOB_FIRST + 1);
         QString seen;
-        answer(&seen, "Cid", "Cancel");
+        answer(&seen, "Cid", qt("Cancel"));
         session.commands->run(ID_EDIT_MOB_FIRST + 1);
         QCOMPARE(titleOf(seen), qt("Editing a Existing Mob - Cid"));
 
