@@ -6,7 +6,9 @@
 #include <new>
 #include <optional>
 #include <system_error>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 #include "app/Questions.h"
 #include "universe/Universe.h"
@@ -126,13 +128,9 @@ std::vector<int32_t> vnumsOf(const std::vector<R>& records)
 // zone's files reuse the same two chunks of memory instead of taking fresh ones each.
 struct AreaBuffers {
     static constexpr std::size_t kChunk = std::size_t(1) << 20;
-    AreaBuffers()
-    {
-        text.reserve(kChunk + 65536);
-        crlf.reserve(kChunk + kChunk / 8);
-    }
+    AreaBuffers() { text.reserve(kChunk + 65536); }
     std::string text;
-    std::string crlf;
+    std::vector<char> crlf; // only ever grows: its bytes are overwritten, never cleared
 };
 
 // One area file being written: its text is made record by record and goes to disk (CR LF line
@@ -179,10 +177,11 @@ private:
     void writeOut()
     {
         const std::string& text = buffers_.text;
-        std::string& crlf = buffers_.crlf;
-        crlf.clear();
-        appendReplaced(crlf, text, "\n", "\r\n");
-        writer_.write(crlf);
+        std::vector<char>& crlf = buffers_.crlf;
+        if (crlf.size() < crLfRoomFor(text.size()))
+            crlf.resize(crLfRoomFor(text.size()));
+        const char* end = copyWithCrLf(text, crlf.data());
+        writer_.write(std::string_view(crlf.data(), static_cast<std::size_t>(end - crlf.data())));
         buffers_.text.clear();
     }
 

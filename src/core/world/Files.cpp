@@ -1,5 +1,9 @@
 #include "world/Files.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 
 #include <cerrno>
@@ -248,11 +252,43 @@ FileError writeFileAtomically(const std::string& path, std::string_view data, Du
     return writer.commit();
 }
 
+char* copyWithCrLf(std::string_view text, char* out)
+{
+    const char* in = text.data();
+    const char* const end = in + text.size();
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: a block without a line feed is stored whole; otherwise the bytes up
+    // to the first line feed are kept of the stored block and the carriage return goes after them.
+    // Area files are mostly short lines, so a block rarely holds more than one.
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    while (end - in >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), block);
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)));
+        if (mask == 0) {
+            in += 16;
+            out += 16;
+            continue;
+        }
+        const auto before = static_cast<std::size_t>(__builtin_ctz(mask));
+        out += before;
+        *out++ = '\r';
+        *out++ = '\n';
+        in += before + 1;
+    }
+#endif
+    for (; in != end; ++in) {
+        if (*in == '\n')
+            *out++ = '\r';
+        *out++ = *in;
+    }
+    return out;
+}
+
 std::string toCrLf(std::string_view data)
 {
-    std::string out;
-    out.reserve(data.size() + data.size() / 16);
-    appendReplaced(out, data, "\n", "\r\n");
+    std::string out(crLfRoomFor(data.size()), '\0');
+    out.resize(static_cast<std::size_t>(copyWithCrLf(data, out.data()) - out.data()));
     return out;
 }
 

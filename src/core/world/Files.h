@@ -90,6 +90,14 @@ FileError writeFileAtomically(const std::string& path, std::string_view data,
 /// `data` with every "\n" written as "\r\n", as text files reach the disk.
 std::string toCrLf(std::string_view data);
 
+/// Room `copyWithCrLf` needs at `out` for `size` bytes of text: each byte may become two, and a
+/// block of 16 may be stored past the end.
+constexpr std::size_t crLfRoomFor(std::size_t size) { return 2 * size + 16; }
+
+/// Copies `text` to `out` with every "\n" written as "\r\n"; `out` has `crLfRoomFor(text.size())`
+/// bytes. Returns the end of what was written.
+char* copyWithCrLf(std::string_view text, char* out);
+
 /// The folder part of a path ("" for a bare file name), and the file name part.
 std::string directoryOf(const std::string& path);
 std::string fileNameOf(const std::string& path);

@@ -76,6 +76,21 @@ TEST(Files, CrLfAndPathParts)
     EXPECT_EQ(toCrLf("no line end"), "no line end");
     EXPECT_EQ(toCrLf("\n"), "\r\n");
     EXPECT_EQ(toCrLf("a\r\n"), "a\r\r\n"); // text mode: every line feed gains a carriage return
+    // Line feeds at every place of the 16-byte blocks the copy works in, alone and in runs (every
+    // byte a line feed included), and texts that end inside a block.
+    EXPECT_EQ(toCrLf("0123456789abcde\nf"), "0123456789abcde\r\nf");
+    EXPECT_EQ(toCrLf("0123456789abcdef\n"), "0123456789abcdef\r\n");
+    for (std::size_t length = 0; length <= 50; ++length)
+        for (std::size_t every = 1; every <= 19; ++every) {
+            std::string text;
+            std::string expected;
+            for (std::size_t i = 0; i < length; ++i) {
+                const bool feed = (i + 1) % every == 0;
+                text += feed ? '\n' : static_cast<char>('a' + i % 26);
+                expected += feed ? "\r\n" : std::string(1, static_cast<char>('a' + i % 26));
+            }
+            ASSERT_EQ(toCrLf(text), expected) << length << " " << every;
+        }
     EXPECT_EQ(directoryOf("/zones/castle.rlm"), "/zones");
     EXPECT_EQ(directoryOf("castle.rlm"), "");
     EXPECT_EQ(directoryOf("/castle.rlm"), "/");
