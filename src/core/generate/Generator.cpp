@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <system_error>
@@ -130,7 +131,10 @@ struct AreaBuffers {
     static constexpr std::size_t kChunk = std::size_t(1) << 20;
     AreaBuffers() { text.reserve(kChunk + 65536); }
     std::string text;
-    std::vector<char> crlf; // only ever grows: its bytes are overwritten, never cleared
+    // The CR LF form of a piece of `text`; only ever grows, and is never cleared or filled in
+    // before it is written.
+    std::unique_ptr<char[]> crlf;
+    std::size_t crlfSize = 0;
 };
 
 // One area file being written: its text is made record by record and goes to disk (CR LF line
@@ -177,11 +181,12 @@ private:
     void writeOut()
     {
         const std::string& text = buffers_.text;
-        std::vector<char>& crlf = buffers_.crlf;
-        if (crlf.size() < crLfRoomFor(text.size()))
-            crlf.resize(crLfRoomFor(text.size()));
-        const char* end = copyWithCrLf(text, crlf.data());
-        writer_.write(std::string_view(crlf.data(), static_cast<std::size_t>(end - crlf.data())));
+        if (buffers_.crlfSize < crLfRoomFor(text.size())) {
+            buffers_.crlfSize = crLfRoomFor(text.size());
+            buffers_.crlf.reset(new char[buffers_.crlfSize]);
+        }
+        char* const crlf = buffers_.crlf.get();
+        writer_.write(std::string_view(crlf, static_cast<std::size_t>(copyWithCrLf(text, crlf) - crlf)));
         buffers_.text.clear();
     }
 
@@ -278,30 +283,38 @@ bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
-    // The ".wld" is made on a second thread while this one makes the item, mob and zone files.
+    // The ".wld" and the ".zon" are each made on a thread of their own while this one makes the
+    // item and mob files: the three take about the same time.
     const std::string zone = std::to_string(world_.zoneNumber);
     Share wld;
     Share zon;
-    std::thread worker;
+    auto makeWorld = [&] { makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); }); };
+    auto makeZone = [&] { makeShare(zon, [&](Share& share) { writeZoneFile(share, outDir, zone); }); };
+    std::thread workers[2];
+    auto joinWorkers = [&] {
+        for (std::thread& worker : workers)
+            if (worker.joinable())
+                worker.join();
+    };
     try {
-        worker = std::thread([&] { makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); }); });
+        workers[0] = std::thread(makeWorld);
+        workers[1] = std::thread(makeZone);
     } catch (const std::system_error&) {
-        // No second thread to be had: the ".wld" is made after the others.
+        // No more threads to be had: what has none is made afterwards on this one.
     }
     bool ok = false;
     try {
         ok = writeItemAndMobFiles(outDir, questions, result);
-        if (ok)
-            makeShare(zon, [&](Share& share) { writeZoneFile(share, outDir, zone); });
     } catch (...) {
-        if (worker.joinable())
-            worker.join();
+        joinWorkers();
         throw;
     }
-    if (worker.joinable())
-        worker.join();
-    else if (ok)
-        makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); });
+    const bool threaded[2] = {workers[0].joinable(), workers[1].joinable()};
+    joinWorkers();
+    if (ok && !threaded[0])
+        makeWorld();
+    if (ok && !threaded[1])
+        makeZone();
     for (Share* share : {&wld, &zon})
         if (share->failure)
             std::rethrow_exception(share->failure);

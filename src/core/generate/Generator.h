@@ -46,8 +46,9 @@ struct GenerateResult {
 /// and that the document was saved once, gives vnums to the items, mobs and rooms that have none,
 /// then writes "<zone>.obj", the component lists "<vnum>.txt", "<zone>.mob", "<zone>.wld" and
 /// "<zone>.zon" into `outDir` (CR LF line ends, each file written aside and renamed into place).
-/// The ".wld" is made on a second thread while the other files are made; files and warnings still
-/// come out in the order above, and a run that stops leaves what a run made in that order would.
+/// The ".wld" and the ".zon" are each made on a thread of their own while the other files are made;
+/// files and warnings still come out in the order above, and a run that stops leaves what a run
+/// made in that order would.
 /// Refusals and a file that cannot be written stop the run with a message through `questions`.
 class Generator {
 public:

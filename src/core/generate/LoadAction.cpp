@@ -115,106 +115,115 @@ void LoadAction::WriteZoneCommand(std::string& out, Universe& universe, World& w
 
     auto warn = [&](const char* text) { universe.addWarning(kWarningType, roomIdentifier, text); };
 
+    // The line is made in place; an action that is not written takes back what was begun.
+    const std::size_t start = out.size();
+    auto drop = [&] { out.resize(start); };
     const auto index = static_cast<std::size_t>(task);
-    std::string line(1, probability == 100 ? kCertainLetters[index] : kChanceLetters[index]);
-    line += ' ';
-    appendNumber(line, conditionCode(condition));
-    line += ' ';
+    out += probability == 100 ? kCertainLetters[index] : kChanceLetters[index];
+    out += ' ';
+    appendNumber(out, conditionCode(condition));
+    out += ' ';
 
     // Appends a vnum text, warning when the reference did not resolve (the line is still written).
-    auto appendVnum = [&](std::string_view vnumText, const char* invalidText) {
-        if (vnumText == "-1")
+    auto appendVnum = [&](auto append, std::string_view reference, const char* invalidText) {
+        const std::size_t at = out.size();
+        (world.*append)(out, reference);
+        if (std::string_view(out).substr(at) == "-1")
             warn(invalidText);
-        line += vnumText;
+    };
+    auto appendRoomVnum = [&](const char* invalidText) {
+        if (roomVnumText == "-1")
+            warn(invalidText);
+        out += roomVnumText;
     };
     auto appendMax = [&] {
-        line += ' ';
-        appendNumber(line, maxLoad);
+        out += ' ';
+        appendNumber(out, maxLoad);
     };
 
     switch (task) {
     case LoadMob:
         if (mob.empty() && roomIdentifier.empty())
-            return;
+            return drop();
         if (mob.empty()) {
             warn("No Mob on a Load Mob Action.");
-            return;
+            return drop();
         }
         if (roomIdentifier.empty()) {
             warn("No Room on a Load Mob Action.");
-            return;
+            return drop();
         }
-        appendVnum(world.mobVnumText(mob), "Invalid Mob on a Load Mob Action.");
+        appendVnum(&World::appendMobVnumText, mob, "Invalid Mob on a Load Mob Action.");
         appendMax();
-        line += ' ';
-        appendVnum(roomVnumText, "Invalid Room on a Load Mob Action.");
+        out += ' ';
+        appendRoomVnum("Invalid Room on a Load Mob Action.");
         break;
     case LoadItem:
         if (item.empty()) {
             warn("No Item on a Load Item Action.");
-            return;
+            return drop();
         }
         if (roomIdentifier.empty()) {
             warn("No Room on a Load Item Action.");
-            return;
+            return drop();
         }
-        appendVnum(world.itemVnumText(item), "Invalid Item on a Load Item Action.");
+        appendVnum(&World::appendItemVnumText, item, "Invalid Item on a Load Item Action.");
         appendMax();
-        line += ' ';
-        appendVnum(roomVnumText, "Invalid Room on a Load Item Action.");
+        out += ' ';
+        appendRoomVnum("Invalid Room on a Load Item Action.");
         break;
     case GiveItem:
         if (item.empty()) {
             warn("No Item on a Load And Give Item Action.");
-            return;
+            return drop();
         }
-        appendVnum(world.itemVnumText(item), "Invalid Item on a Load And Give Item Action.");
+        appendVnum(&World::appendItemVnumText, item, "Invalid Item on a Load And Give Item Action.");
         appendMax();
         break;
     case EquipItem:
         if (item.empty()) {
             warn("No Item on a Load Item and Equip Mob Action.");
-            return;
+            return drop();
         }
         if (equipPosition.empty()) {
             warn("No Equip Position on a Load Item and Equip Mob Action.");
-            return;
+            return drop();
         }
-        appendVnum(world.itemVnumText(item), "Invalid Item on a Load Item and Equip Mob Action.");
+        appendVnum(&World::appendItemVnumText, item, "Invalid Item on a Load Item and Equip Mob Action.");
         appendMax();
-        line += ' ';
-        line += universe.equipPositionCode(equipPosition);
+        out += ' ';
+        out += universe.equipPositionCode(equipPosition);
         break;
     case PutItem:
         if (item.empty()) {
             warn("No Item on a Load and Put Action.");
-            return;
+            return drop();
         }
         if (container.empty()) {
             warn("No Put Object on a Load And Put Action.");
-            return;
+            return drop();
         }
-        appendVnum(world.itemVnumText(item), "Invalid Item on a Load And Put Action.");
+        appendVnum(&World::appendItemVnumText, item, "Invalid Item on a Load And Put Action.");
         appendMax();
-        line += ' ';
-        appendVnum(world.itemVnumText(container), "Invalid Put Item on a Load And Put Action.");
+        out += ' ';
+        appendVnum(&World::appendItemVnumText, container, "Invalid Put Item on a Load And Put Action.");
         break;
     default:
         break;
     }
 
     if (probability != 100) {
-        line += ' ';
-        appendNumber(line, probability);
+        out += ' ';
+        appendNumber(out, probability);
     }
     if (!comment.empty()) {
-        if (line.size() < 40)
-            line.append(40 - line.size(), ' ');
-        line += '#';
-        line += comment;
+        const std::size_t length = out.size() - start;
+        if (length < 40)
+            out.append(40 - length, ' ');
+        out += '#';
+        out += comment;
     }
-    line += '\n';
-    out += line;
+    out += '\n';
 }
 
 void LoadAction::RenameItemRef(const std::string& oldName, const std::string& newName)

@@ -10,6 +10,7 @@
 #include "universe/FlagEncoder.h"
 #include "universe/Universe.h"
 #include "world/Archive.h"
+#include "world/Encoding.h"
 #include "world/World.h"
 
 namespace tarnholt {
@@ -186,10 +187,15 @@ void Item::WriteSpecialListing(std::string&, Universe&, const World&) const {}
 
 void Item::WriteAreaText(std::string& out, Universe& universe, const World& world) const
 {
-    out += "#" + std::to_string(vnum) + "\n";
-    out += aliases + "~\n";
-    out += shortDescription + "~\n";
-    out += longDescription + "~\n~\n"; // the action description is always empty
+    out += '#';
+    appendNumber(out, vnum);
+    out += '\n';
+    out += aliases;
+    out += "~\n";
+    out += shortDescription;
+    out += "~\n";
+    out += longDescription;
+    out += "~\n~\n"; // the action description is always empty
 
     std::string line = typeNumberText(itemType);
     if (line.empty()) {
@@ -203,16 +209,26 @@ void Item::WriteAreaText(std::string& out, Universe& universe, const World& worl
     encoder.addNames(classRestrictions, universe.classRestrictions, FlagMode::Inverted);
     encoder.addNames(wearFlags, universe.wearFlags, FlagMode::Set);
     encoder.output(line);
-    out += line + "\n";
+    out += line;
+    out += '\n';
 
-    out += valueRecord ? valueRecord->WriteValueLine(universe, world, identifier) : std::string("0 0 0 0 0\n");
-    out += std::to_string(weight) + " " + std::to_string(value) + " " + std::to_string(rent) + "\n";
+    if (valueRecord)
+        out += valueRecord->WriteValueLine(universe, world, identifier);
+    else
+        out += "0 0 0 0 0\n";
+    appendNumber(out, weight);
+    out += ' ';
+    appendNumber(out, value);
+    out += ' ';
+    appendNumber(out, rent);
+    out += '\n';
 
     if (description.empty()) {
         universe.addWarning("Item", identifier, "No Description");
     } else {
         out += "E\n";
-        out += aliases + "~\n";
+        out += aliases;
+        out += "~\n";
         appendNormalizedText(out, description);
         out += "\n~\n";
     }
@@ -223,17 +239,25 @@ void Item::WriteAreaText(std::string& out, Universe& universe, const World& worl
         if (static_cast<int64_t>(i) >= universe.maxAbilities)
             break;
         int32_t modifier = i < abilityModifiers.size() ? abilityModifiers[i] : 0;
-        out += "A\n" + universe.applyNumberText(abilityNames[i]) + " " + std::to_string(modifier) + "\n";
+        out += "A\n";
+        out += universe.applyNumberText(abilityNames[i]);
+        out += ' ';
+        appendNumber(out, modifier);
+        out += '\n';
     }
     for (std::size_t i = 0; i < itemSpells.size(); ++i) {
         if (static_cast<int64_t>(i) >= universe.maxItemSpells)
             break;
-        out += "M\n" + universe.spellNumberText(itemSpells[i]) + "\n";
+        out += "M\n";
+        out += universe.spellNumberText(itemSpells[i]);
+        out += '\n';
     }
     if (!specProcs.empty()) {
         out += "<SPECIAL>\n";
-        for (const auto& entry : specProcs)
-            out += entry + "\n";
+        for (const auto& entry : specProcs) {
+            out += entry;
+            out += '\n';
+        }
         out += "</SPECIAL>\n";
     }
 }

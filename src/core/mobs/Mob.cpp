@@ -1,11 +1,15 @@
 #include "mobs/Mob.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "app/Questions.h"
 #include "generate/AreaText.h"
 #include "mobs/FormattedScan.h"
 #include "mobs/MobPositions.h"
 #include "universe/Universe.h"
 #include "world/Archive.h"
+#include "world/Encoding.h"
 
 namespace tarnholt {
 
@@ -121,7 +125,7 @@ void Mob::Serialize(Archive& ar)
 void Mob::WriteAreaText(std::string& out, Universe& universe) const
 {
     out += '#';
-    out += std::to_string(vnum);
+    appendNumber(out, vnum);
     out += '\n';
     out += aliases;
     out += "~\n";
@@ -149,16 +153,21 @@ void Mob::WriteAreaText(std::string& out, Universe& universe) const
     encoder.output(line);
     out += line;
     out += ' ';
-    out += std::to_string(alignment);
+    appendNumber(out, alignment);
     out += " S\n";
 
-    out += std::to_string(level) + ' ' + std::to_string(thaco) + ' ' + std::to_string(armorClass) + ' ';
-    out += std::to_string(hitDiceCount) + 'd' + std::to_string(hitDiceSides) + '+' + std::to_string(hitBonus) + ' ';
-    out += std::to_string(damageDiceCount) + 'd' + std::to_string(damageDiceSides) + '+'
-        + std::to_string(damageBonus) + '\n';
-    out += std::to_string(gold) + ' ' + std::to_string(experience) + '\n';
-    out += std::to_string(mobPositionAreaNumber(loadPosition)) + ' '
-        + std::to_string(mobPositionAreaNumber(defaultPosition)) + ' ' + std::to_string(sex) + '\n';
+    // Each number is followed by its separator.
+    auto numbers = [&out](std::initializer_list<std::pair<int64_t, char>> list) {
+        for (const auto& [number, after] : list) {
+            appendNumber(out, number);
+            out += after;
+        }
+    };
+    numbers({{level, ' '}, {thaco, ' '}, {armorClass, ' '}});
+    numbers({{hitDiceCount, 'd'}, {hitDiceSides, '+'}, {hitBonus, ' '}});
+    numbers({{damageDiceCount, 'd'}, {damageDiceSides, '+'}, {damageBonus, '\n'}});
+    numbers({{gold, ' '}, {experience, '\n'}});
+    numbers({{mobPositionAreaNumber(loadPosition), ' '}, {mobPositionAreaNumber(defaultPosition), ' '}, {sex, '\n'}});
 
     if (!speech.empty()) {
         out += "<BEGIN_SPEECH_BLOCK>\n";

@@ -68,9 +68,9 @@ void Exit::WriteAreaText(std::string& out, Universe& /*universe*/, World& world,
         out += "1 ";
     else
         out += "0 ";
-    out += world.itemVnumText(key);
+    world.appendItemVnumText(out, key);
     out += ' ';
-    out += world.roomVnumText(target);
+    world.appendRoomVnumText(out, target);
     out += '\n';
 }
 

@@ -44,7 +44,7 @@ void Room::WriteAreaText(std::string& out, Universe& universe, World& world) con
         out += "M\n";
         out += moveText;
         out += "\n~\n";
-        out += world.roomVnumText(moveTo);
+        world.appendRoomVnumText(out, moveTo);
         for (int32_t value : {moveSpeed, moveTimer, ignoreBoat, ignoreFly}) {
             out += ' ';
             appendNumber(out, value);

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "world/Archive.h"
+#include "world/Encoding.h"
 
 namespace tarnholt {
 
@@ -266,21 +267,32 @@ std::string hashReferenceNumber(std::string_view reference)
 namespace {
 
 template <typename Record>
-std::string vnumText(std::string_view reference, const std::vector<Record>& records, const IdentifierIndex* index)
+void appendVnumText(std::string& out, std::string_view reference, const std::vector<Record>& records,
+                    const IdentifierIndex* index)
 {
-    if (reference.empty() || reference == "(None)")
-        return "-1";
-    if (reference.front() == '#')
-        return hashReferenceNumber(reference);
+    if (reference.empty() || reference == "(None)") {
+        out += "-1";
+        return;
+    }
+    if (reference.front() == '#') {
+        out += hashReferenceNumber(reference);
+        return;
+    }
     if (index) {
         // The index holds the vnums too, so the record itself is not visited.
         int32_t vnum = 0;
-        return index->vnumOf(reference, vnum) ? std::to_string(vnum) : "-1";
+        if (index->vnumOf(reference, vnum))
+            appendNumber(out, vnum);
+        else
+            out += "-1";
+        return;
     }
     for (const auto& r : records)
-        if (r.identifier == reference)
-            return std::to_string(r.vnum);
-    return "-1";
+        if (r.identifier == reference) {
+            appendNumber(out, r.vnum);
+            return;
+        }
+    out += "-1";
 }
 
 template <typename Record>
@@ -293,19 +305,40 @@ void clearVnums(std::vector<Record>& records)
 
 } // namespace
 
+void World::appendItemVnumText(std::string& out, std::string_view reference) const
+{
+    appendVnumText(out, reference, items, index_ ? &index_->items : nullptr);
+}
+
+void World::appendMobVnumText(std::string& out, std::string_view reference) const
+{
+    appendVnumText(out, reference, mobs, index_ ? &index_->mobs : nullptr);
+}
+
+void World::appendRoomVnumText(std::string& out, std::string_view reference) const
+{
+    appendVnumText(out, reference, rooms, index_ ? &index_->rooms : nullptr);
+}
+
 std::string World::itemVnumText(std::string_view reference) const
 {
-    return vnumText(reference, items, index_ ? &index_->items : nullptr);
+    std::string text;
+    appendItemVnumText(text, reference);
+    return text;
 }
 
 std::string World::mobVnumText(std::string_view reference) const
 {
-    return vnumText(reference, mobs, index_ ? &index_->mobs : nullptr);
+    std::string text;
+    appendMobVnumText(text, reference);
+    return text;
 }
 
 std::string World::roomVnumText(std::string_view reference) const
 {
-    return vnumText(reference, rooms, index_ ? &index_->rooms : nullptr);
+    std::string text;
+    appendRoomVnumText(text, reference);
+    return text;
 }
 
 void World::clearItemVnums() { clearVnums(items); }

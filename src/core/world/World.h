@@ -61,6 +61,10 @@ public:
     std::string itemVnumText(std::string_view reference) const;
     std::string mobVnumText(std::string_view reference) const;
     std::string roomVnumText(std::string_view reference) const;
+    /// The same texts appended to `out`, for the writers of large files.
+    void appendItemVnumText(std::string& out, std::string_view reference) const;
+    void appendMobVnumText(std::string& out, std::string_view reference) const;
+    void appendRoomVnumText(std::string& out, std::string_view reference) const;
 
     /// Sets to 0 the vnum of every item, mob or room whose Identifier does not begin with "#".
     void clearItemVnums();

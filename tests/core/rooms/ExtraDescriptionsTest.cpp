@@ -68,6 +68,39 @@ TEST(ExtraDescriptions, WritesEntriesWithKeywordsOnly)
                    "E\nsign~\nKeep out.\n~\n");
 }
 
+// Descriptions reach the area files with LF line ends: each CR LF becomes LF and one trailing CR LF
+// goes, while a lone CR or LF stays. The texts are long enough to cross the 16-byte blocks the
+// copy works in at every place.
+TEST(ExtraDescriptions, DescriptionTextsLoseTheirCarriageReturns)
+{
+    EXPECT_EQ(normalizeText("a\r\nb\r\n"), "a\nb");
+    EXPECT_EQ(normalizeText("\r\n"), "\n"); // too short to lose its end, but still a line end
+    EXPECT_EQ(normalizeText("a\r\n\r\n"), "a\n");
+    EXPECT_EQ(normalizeText("a\rb\nc\r\r\nd\r"), "a\rb\nc\r\nd\r");
+    EXPECT_EQ(normalizeText("0123456789abcde\r\nf"), "0123456789abcde\nf");
+    EXPECT_EQ(normalizeText("0123456789abcdef\r\n0123456789abcdef"), "0123456789abcdef\n0123456789abcdef");
+    for (std::size_t length = 0; length <= 60; ++length)
+        for (std::size_t every = 2; every <= 19; ++every) {
+            std::string text = "x";
+            std::string expected = "x";
+            for (std::size_t i = 1; i < length; ++i) {
+                if (i % every == 0) {
+                    text += "\r\n";
+                    expected += "\n";
+                } else if (i % 7 == 0) {
+                    text += '\r'; // a carriage return on its own is kept
+                    expected += '\r';
+                } else {
+                    text += static_cast<char>('a' + i % 26);
+                    expected += static_cast<char>('a' + i % 26);
+                }
+            }
+            std::string out = "kept:";
+            appendNormalizedText(out, text + "z");
+            ASSERT_EQ(out, "kept:" + expected + "z") << length << " " << every;
+        }
+}
+
 struct ReadRow {
     std::string text;
     bool ok;
