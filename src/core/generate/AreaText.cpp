@@ -1,5 +1,7 @@
 #include "generate/AreaText.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -10,9 +12,26 @@
 
 namespace tarnholt {
 
-bool LineReader::readLine(std::string& line)
+namespace {
+
+// The length of `text` without its trailing white space.
+std::size_t trimmedLength(std::string_view text)
 {
-    line.clear();
+    std::size_t end = text.size();
+    while (end > 0) {
+        char c = text[end - 1];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f')
+            break;
+        --end;
+    }
+    return end;
+}
+
+} // namespace
+
+bool LineReader::readLine(std::string_view& line)
+{
+    line = {};
     if (pos_ >= data_.size())
         return false;
     std::size_t end = data_.find('\n', pos_);
@@ -26,9 +45,17 @@ bool LineReader::readLine(std::string& line)
     std::size_t stop = end;
     if (stop > pos_ && data_[stop - 1] == '\r' && end != data_.size())
         --stop;
-    line.assign(data_.substr(pos_, stop - pos_));
+    line = data_.substr(pos_, stop - pos_);
     pos_ = next;
     return true;
+}
+
+bool LineReader::readLine(std::string& line)
+{
+    std::string_view view;
+    const bool read = readLine(view);
+    line.assign(view);
+    return read;
 }
 
 void appendNormalizedText(std::string& out, std::string_view text)
@@ -100,18 +127,18 @@ bool askContinue(Questions& questions, std::string_view format, int number, cons
 
 bool readTildeText(LineReader& in, std::string& text)
 {
-    std::string line;
+    std::string_view line;
     bool first = true;
     for (;;) {
         if (!in.readLine(line))
             return false;
-        trimRightInPlace(line);
+        line = trimRightView(line);
         bool last = !line.empty() && line.back() == '~';
         if (last)
-            line.pop_back();
+            line.remove_suffix(1);
         if (!last || !line.empty() || first) {
             if (!first)
-                text += "\n";
+                text += '\n';
             text += line;
         }
         first = false;
@@ -120,32 +147,16 @@ bool readTildeText(LineReader& in, std::string& text)
     }
 }
 
-namespace {
-
-// The length of `text` without its trailing white space.
-std::size_t trimmedLength(std::string_view text)
-{
-    std::size_t end = text.size();
-    while (end > 0) {
-        char c = text[end - 1];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f')
-            break;
-        --end;
-    }
-    return end;
-}
-
-} // namespace
-
 void trimRightInPlace(std::string& text) { text.resize(trimmedLength(text)); }
 
 std::string trimRight(std::string_view text) { return std::string(text.substr(0, trimmedLength(text))); }
 
+std::string_view trimRightView(std::string_view text) { return text.substr(0, trimmedLength(text)); }
+
 std::string removeTildes(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    appendReplaced(out, text, "~", "");
+    std::string out(text);
+    out.erase(std::remove(out.begin(), out.end(), '~'), out.end());
     return out;
 }
 

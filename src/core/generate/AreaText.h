@@ -15,6 +15,8 @@ public:
 
     /// The next line into `line`; false (and `line` emptied) at the end of the data.
     bool readLine(std::string& line);
+    /// The same as a view into the data.
+    bool readLine(std::string_view& line);
     bool atEnd() const { return pos_ >= data_.size(); }
 
 private:
@@ -39,6 +41,8 @@ bool readTildeText(LineReader& in, std::string& text);
 
 /// `text` without its trailing white space (blanks, tabs, CR, LF, VT, FF).
 std::string trimRight(std::string_view text);
+/// The same as a view into `text`.
+std::string_view trimRightView(std::string_view text);
 /// The same, cutting `text` itself.
 void trimRightInPlace(std::string& text);
 /// `text` with every "~" removed.

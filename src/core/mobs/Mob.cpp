@@ -1,5 +1,6 @@
 #include "mobs/Mob.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -22,12 +23,13 @@ constexpr const char* kMissingValues = "Missing values for %d on this line: %s C
 bool readTildeLines(LineReader& in, std::string& text)
 {
     std::string joined;
-    std::string line;
+    std::string_view line;
     bool first = true;
     while (in.readLine(line)) {
-        std::string trimmed = trimRight(line);
+        const std::string_view trimmed = trimRightView(line);
         if (trimmed == "~") {
-            text = removeTildes(joined);
+            joined.erase(std::remove(joined.begin(), joined.end(), '~'), joined.end());
+            text = std::move(joined);
             return true;
         }
         if (!first)

@@ -75,7 +75,7 @@ void ExtraDescriptions::WriteAreaText(std::string& out) const
 
 bool ExtraDescriptions::ReadAreaText(LineReader& in)
 {
-    std::string line;
+    std::string_view line;
     if (!in.readLine(line))
         return false;
     // The entry is only added once its description is complete, so a failure leaves both lists
@@ -84,8 +84,9 @@ bool ExtraDescriptions::ReadAreaText(LineReader& in)
     std::string description;
     if (!readTildeText(in, description))
         return false;
+    description.erase(std::remove(description.begin(), description.end(), '~'), description.end());
     keywordList.push_back(std::move(keywords));
-    descriptionList.push_back(removeTildes(description));
+    descriptionList.push_back(std::move(description));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "universe/FlagEncoder.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstddef>
 
 namespace tarnholt {
@@ -67,10 +68,16 @@ void FlagEncoder::output(std::string& line) const
 void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, int field,
                  std::vector<std::string>& names, FlagMode mode)
 {
+    // Codes are mostly single letters: the letters of the word are marked once, and such a code
+    // is looked up among them instead of searched for in the word.
+    std::bitset<256> letters;
+    for (const char c : word)
+        letters.set(static_cast<unsigned char>(c));
     for (const FlagEntry& entry : table) {
         if (entry.field != field)
             continue;
-        bool contained = word.find(entry.code) != std::string::npos;
+        const bool contained = entry.code.size() == 1 ? letters.test(static_cast<unsigned char>(entry.code[0]))
+                                                      : word.find(entry.code) != std::string::npos;
         if (contained == (mode == FlagMode::Set))
             names.push_back(entry.name);
     }
