@@ -1,5 +1,7 @@
 #include "rooms/Room.h"
 
+#include <algorithm>
+
 #include "world/Archive.h"
 
 namespace tarnholt {
@@ -78,13 +80,13 @@ void Room::Serialize(Archive& ar)
 
     if (ar.isLoading()) {
         loads.clear();
-        // Grows one action at a time: a damaged count fails at the end of the data, not in an allocation.
+        // An action takes more than 32 bytes: a damaged count fails at the end of the data, not
+        // in an allocation.
         int32_t count = ar.readInt();
-        for (int32_t i = 0; i < count; ++i) {
-            LoadAction action;
-            action.Serialize(ar);
-            loads.push_back(action);
-        }
+        if (count > 0)
+            loads.reserve(std::min(static_cast<std::size_t>(count), ar.remaining() / 32));
+        for (int32_t i = 0; i < count; ++i)
+            loads.emplace_back().Serialize(ar);
         if (version >= 1)
             ar.serializeStringList(specProcs);
         else

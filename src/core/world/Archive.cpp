@@ -163,8 +163,11 @@ void Archive::readStringList(std::vector<std::string>& list)
 {
     list.clear();
     int32_t count = readInt();
+    // Every string takes at least one byte: a count is never trusted beyond what is left.
+    if (count > 0)
+        list.reserve(std::min(static_cast<std::size_t>(count), remaining()));
     for (int32_t i = 0; i < count; ++i)
-        readStringInto(list.emplace_back()); // every string needs at least one byte, so a huge count runs out quickly
+        readStringInto(list.emplace_back());
 }
 
 void Archive::readIntList(std::vector<int32_t>& list)
