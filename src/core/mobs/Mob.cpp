@@ -1,6 +1,5 @@
 #include "mobs/Mob.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -28,8 +27,7 @@ bool readTildeLines(LineReader& in, std::string& text)
     while (in.readLine(line)) {
         const std::string_view trimmed = trimRightView(line);
         if (trimmed == "~") {
-            joined.erase(std::remove(joined.begin(), joined.end(), '~'), joined.end());
-            text = std::move(joined);
+            text = removeTildes(joined); // a copy that takes only the room it needs
             return true;
         }
         if (!first)

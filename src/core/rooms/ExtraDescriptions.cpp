@@ -1,7 +1,5 @@
 #include "rooms/ExtraDescriptions.h"
 
-#include <algorithm>
-
 #include "generate/AreaText.h"
 #include "world/Archive.h"
 
@@ -84,9 +82,8 @@ bool ExtraDescriptions::ReadAreaText(LineReader& in)
     std::string description;
     if (!readTildeText(in, description))
         return false;
-    description.erase(std::remove(description.begin(), description.end(), '~'), description.end());
     keywordList.push_back(std::move(keywords));
-    descriptionList.push_back(std::move(description));
+    descriptionList.push_back(removeTildes(description)); // a copy that takes only the room it needs
     return true;
 }
 
