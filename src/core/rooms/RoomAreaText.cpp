@@ -27,7 +27,7 @@ void Room::WriteAreaText(std::string& out, Universe& universe, World& world) con
     FlagEncoder& encoder = universe.encoder();
     encoder.reset();
     encoder.addNames(flags, universe.roomFlags, FlagMode::Set);
-    encoder.addNames({terrain}, universe.terrains, FlagMode::Set);
+    encoder.addName(terrain, universe.terrains);
     encoder.output(line);
     out += line;
     out += '\n';

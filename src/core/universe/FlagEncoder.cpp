@@ -25,23 +25,37 @@ bool listHas(const std::vector<std::string>& names, const std::string& name)
 
 } // namespace
 
-void FlagEncoder::addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode)
+void FlagEncoder::openWords(const std::vector<FlagEntry>& table)
 {
     for (const FlagEntry& entry : table)
         if (entry.field >= 0 && words_.size() <= static_cast<std::size_t>(entry.field))
             words_.resize(static_cast<std::size_t>(entry.field) + 1);
+}
 
+void FlagEncoder::addCodeOf(std::string_view name, const std::vector<FlagEntry>& table)
+{
+    auto it = std::find_if(table.begin(), table.end(), [&](const FlagEntry& e) { return e.name == name; });
+    if (it != table.end() && it->field >= 0)
+        words_[static_cast<std::size_t>(it->field)] += it->code;
+}
+
+void FlagEncoder::addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode)
+{
+    openWords(table);
     if (mode == FlagMode::Set) {
-        for (const std::string& name : names) {
-            auto it = std::find_if(table.begin(), table.end(), [&](const FlagEntry& e) { return e.name == name; });
-            if (it != table.end() && it->field >= 0)
-                words_[static_cast<std::size_t>(it->field)] += it->code;
-        }
+        for (const std::string& name : names)
+            addCodeOf(name, table);
     } else {
         for (const FlagEntry& entry : table)
             if (entry.field >= 0 && !listHas(names, entry.name))
                 words_[static_cast<std::size_t>(entry.field)] += entry.code;
     }
+}
+
+void FlagEncoder::addName(std::string_view name, const std::vector<FlagEntry>& table)
+{
+    openWords(table);
+    addCodeOf(name, table);
 }
 
 void FlagEncoder::addEntry(const FlagEntry& entry)
@@ -59,7 +73,10 @@ void FlagEncoder::output(std::string& line) const
 {
     for (const std::string& word : words_) {
         line += ' ';
-        line += isBlankWord(word) ? std::string("0") : word;
+        if (isBlankWord(word))
+            line += '0';
+        else
+            line += word;
     }
     auto firstKept = std::find_if_not(line.begin(), line.end(), isBlank);
     line.erase(line.begin(), firstKept);

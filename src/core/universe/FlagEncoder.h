@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "universe/FlagEntry.h"
@@ -15,6 +16,8 @@ public:
     /// Adds words until every field index of `table` has one, then appends the codes of the names
     /// (mode Set: each listed name, first match; mode Inverted: each table entry not listed).
     void addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode);
+    /// The same for one name in mode Set.
+    void addName(std::string_view name, const std::vector<FlagEntry>& table);
     /// Appends the code of one entry to the word of its field (the word must already exist).
     void addEntry(const FlagEntry& entry);
     /// Appends " word" per field ("0" for an empty or blank word), then strips leading blanks of `line`.
@@ -23,6 +26,10 @@ public:
     const std::vector<std::string>& words() const { return words_; }
 
 private:
+    /// Adds words until every field index of `table` has one.
+    void openWords(const std::vector<FlagEntry>& table);
+    void addCodeOf(std::string_view name, const std::vector<FlagEntry>& table);
+
     std::vector<std::string> words_;
 };
 
