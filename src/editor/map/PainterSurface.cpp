@@ -1,5 +1,6 @@
 #include "map/PainterSurface.h"
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <list>
 #include <memory>
@@ -136,6 +138,41 @@ struct LaidOutText {
     bool clipped = false;
 };
 
+/// A name drawn on a picture of one format: what decides its pixels, with the pixels under it.
+struct TextStampKey {
+    TextKey text;
+    QRgb color;  ///< of the text
+    int format;  ///< of the picture drawn on
+    int hints;   ///< the painter's render hints
+    int device;  ///< what the painter paints (a window's letters may be drawn otherwise than an image's)
+    int profile; ///< the colour space of the picture drawn on, which decides how letters are blended
+    bool operator==(const TextStampKey&) const = default;
+};
+
+struct TextStampKeyHash {
+    std::size_t operator()(const TextStampKey& key) const
+    {
+        std::size_t h = mix(TextKeyHash()(key.text), key.color);
+        h = mix(h, (static_cast<std::size_t>(key.format) << 32) ^ static_cast<std::size_t>(key.hints));
+        return mix(h, (static_cast<std::size_t>(key.device) << 32) ^ static_cast<std::size_t>(key.profile));
+    }
+};
+
+/// The pixels around a name before and after it was drawn: every pixel its letters may touch. Where
+/// the same pixels lie under the name again, it is drawn by copying `after`. `offset` is where the
+/// pictures' corner lies from the text rectangle's corner; null pictures mark a name that is always
+/// drawn.
+struct TextStamp {
+    QImage before;
+    QImage after;
+    QPoint offset;
+    /// Every pixel the letters may touch, from the text rectangle's corner. The pictures hold less of it
+    /// when part of the name lay beyond the target: they serve where no more of it is shown.
+    QRect reach;
+    /// False for a name that is always drawn (it changed nothing, or reached the edge of what was read).
+    bool kept = false;
+};
+
 // ---- shapes ----
 
 struct ShapeKey {
@@ -166,7 +203,134 @@ struct ShapeKeyHash {
 struct Stamp {
     QImage image;
     QPoint offset;
+    /// The same picture in bands of rows, from the picture's corner: where a band's pixels are all
+    /// opaque, they are copied as they are instead of blended. Only for targets of 32-bit pixels.
+    std::vector<std::pair<QImage, QPoint>> bands;
+    /// The runs of opaque pixels of each row, from the picture's corner, when every pixel is either opaque
+    /// or transparent: on a target the surface may write, they are copied straight into it.
+    struct Run {
+        int y, x, length;
+    };
+    std::vector<Run> runs;
+    bool runsOnly = false;
 };
+
+/// The runs of opaque pixels of `image`, or false when some pixel is neither opaque nor transparent.
+bool opaqueRuns(const QImage& image, std::vector<Stamp::Run>& runs)
+{
+    runs.clear();
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width;) {
+            const int alpha = qAlpha(line[x]);
+            if (alpha != 0 && alpha != 255)
+                return false;
+            int end = x + 1;
+            while (end < width && qAlpha(line[end]) == alpha)
+                ++end;
+            if (alpha == 255)
+                runs.push_back({y, x, end - x});
+            x = end;
+        }
+    }
+    return true;
+}
+
+/// Copies the runs of opaque pixels of `picture` to `at` on `target`, within `clip`: what QPainter draws
+/// of the picture there, with nothing in between. The raster engine draws straight into the same pixels.
+template <typename ForEachRun>
+void copyRuns(QImage& target, const QRect& clip, QPoint at, const QImage& picture, ForEachRun forEachRun)
+{
+    auto* pixels = const_cast<uchar*>(target.constBits());
+    const qsizetype targetLine = target.bytesPerLine(), pictureLine = picture.bytesPerLine();
+    const uchar* source = picture.constBits();
+    const QRect placed(at, picture.size());
+    if (clip.contains(placed)) {
+        uchar* destination = pixels + at.y() * targetLine + qsizetype{at.x()} * 4;
+        forEachRun([&](int y, int x, int length) {
+            std::memcpy(destination + y * targetLine + qsizetype{x} * 4, source + y * pictureLine + qsizetype{x} * 4,
+                        static_cast<std::size_t>(length) * 4);
+        });
+        return;
+    }
+    const QRect shown = clip.translated(-at) & picture.rect();
+    if (shown.isEmpty())
+        return;
+    forEachRun([&](int y, int x, int length) {
+        if (y < shown.top() || y > shown.bottom())
+            return;
+        const int from = std::max(x, shown.left()), to = std::min(x + length, shown.right() + 1);
+        if (from < to)
+            std::memcpy(pixels + (at.y() + y) * targetLine + qsizetype{at.x() + from} * 4,
+                        source + y * pictureLine + qsizetype{from} * 4, static_cast<std::size_t>(to - from) * 4);
+    });
+}
+
+/// Cuts a picture of a shape into bands of rows: the runs of at least `minOpaqueRows` rows covered
+/// alike and wholly opaque, which are kept without alpha, and the rows between them, cut to what they
+/// cover. Empty when the picture has no such run big enough to be worth another copy.
+std::vector<std::pair<QImage, QPoint>> opaqueBands(const QImage& image)
+{
+    constexpr int minOpaqueRows = 4, minOpaquePixels = 512;
+    struct Row {
+        int first = -1, last = -1;
+        bool opaque = false;
+    };
+    const int width = image.width(), height = image.height();
+    std::vector<Row> rows(static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        Row& row = rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < width; ++x)
+            if (qAlpha(line[x]) != 0) {
+                if (row.first < 0)
+                    row.first = x;
+                row.last = x;
+            }
+        row.opaque = row.first >= 0 && std::all_of(line + row.first, line + row.last + 1,
+                                                     [](QRgb pixel) { return qAlpha(pixel) == 255; });
+    }
+    std::vector<std::pair<QImage, QPoint>> bands;
+    bool anyOpaque = false;
+    int start = 0; // the first row not in a band yet
+    auto addBlended = [&](int end) {
+        int first = width, last = -1;
+        for (int y = start; y < end; ++y) {
+            const Row& row = rows[static_cast<std::size_t>(y)];
+            if (row.first >= 0) {
+                first = std::min(first, row.first);
+                last = std::max(last, row.last);
+            }
+        }
+        if (last >= 0) {
+            const QRect band(QPoint(first, start), QPoint(last, end - 1));
+            bands.emplace_back(image.copy(band), band.topLeft());
+        }
+    };
+    for (int y = 0; y < height;) {
+        const Row& row = rows[static_cast<std::size_t>(y)];
+        int end = y + 1;
+        while (row.opaque && end < height && rows[static_cast<std::size_t>(end)].opaque &&
+               rows[static_cast<std::size_t>(end)].first == row.first && rows[static_cast<std::size_t>(end)].last == row.last)
+            ++end;
+        if (!row.opaque || end - y < minOpaqueRows || (end - y) * (row.last - row.first + 1) < minOpaquePixels) {
+            y = end;
+            continue;
+        }
+        addBlended(y);
+        const QRect band(QPoint(row.first, y), QPoint(row.last, end - 1));
+        QImage pixels = image.copy(band);
+        pixels.reinterpretAsFormat(QImage::Format_RGB32);
+        bands.emplace_back(std::move(pixels), band.topLeft());
+        anyOpaque = true;
+        start = y = end;
+    }
+    if (!anyOpaque)
+        return {};
+    addBlended(height);
+    return bands;
+}
 
 /// The smallest rectangle holding every pixel of `image` that is not transparent.
 QRect coveredRect(const QImage& image)
@@ -198,6 +362,8 @@ struct Caches {
     Lru<TextKey, LaidOutText, TextKeyHash> texts{PainterSurface::maxCachedTexts, PainterSurface::maxCachedTexts * 64};
     std::optional<TextContext> textContext;
     Lru<ShapeKey, Stamp, ShapeKeyHash> shapes{PainterSurface::maxCachedShapes, PainterSurface::maxCachedShapeBytes};
+    Lru<TextStampKey, TextStamp, TextStampKeyHash> textStamps{PainterSurface::maxCachedTextStamps,
+                                                              PainterSurface::maxCachedTextStampBytes};
 };
 
 Caches* cachesInstance = nullptr;
@@ -222,8 +388,10 @@ Caches* caches()
     qAddPostRoutine(dropCaches);
     if (auto* gui = qobject_cast<QGuiApplication*>(application))
         QObject::connect(gui, &QGuiApplication::fontDatabaseChanged, gui, [] {
-            if (cachesInstance)
+            if (cachesInstance) {
                 cachesInstance->texts.clear();
+                cachesInstance->textStamps.clear();
+            }
         });
     return cachesInstance;
 }
@@ -327,6 +495,7 @@ void PainterSurface::clearCaches()
     if (cachesInstance) {
         cachesInstance->texts.clear();
         cachesInstance->shapes.clear();
+        cachesInstance->textStamps.clear();
         cachesInstance->textContext.reset();
     }
 }
@@ -334,6 +503,11 @@ void PainterSurface::clearCaches()
 std::size_t PainterSurface::cachedTexts()
 {
     return cachesInstance ? cachesInstance->texts.size() : 0;
+}
+
+std::size_t PainterSurface::cachedTextStamps()
+{
+    return cachesInstance ? cachesInstance->textStamps.size() : 0;
 }
 
 std::size_t PainterSurface::cachedShapes()
@@ -401,20 +575,59 @@ void PainterSurface::setTextTransparent(bool transparent)
     text_.transparent = transparent;
 }
 
-bool PainterSurface::copiesShapes() const
+bool PainterSurface::copiesPixels() const
 {
-    if (!cachesEnabled_ || !ownThread_ || !shape_.pen || shape_.pen->style != Pen::Style::Solid || !painter_.isActive())
+    if (!cachesEnabled_ || !ownThread_ || !painter_.isActive())
         return false;
     const QPaintEngine* engine = painter_.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster)
         return false;
-    if (painter_.renderHints().testFlag(QPainter::Antialiasing) ||
-        painter_.compositionMode() != QPainter::CompositionMode_SourceOver || painter_.opacity() != 1.0)
+    if (painter_.compositionMode() != QPainter::CompositionMode_SourceOver || painter_.opacity() != 1.0)
         return false;
     // A copy lands on the same pixels only when the painter moves by whole pixels.
     const QTransform& transform = painter_.deviceTransform();
     return transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx()) &&
            transform.dy() == std::floor(transform.dy());
+}
+
+bool PainterSurface::copiesShapes() const
+{
+    return shape_.pen && shape_.pen->style == Pen::Style::Solid &&
+           !painter_.renderHints().testFlag(QPainter::Antialiasing) && copiesPixels();
+}
+
+bool PainterSurface::targetsWords() const
+{
+    const QPaintDevice* device = painter_.paintEngine()->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return false;
+    const QImage::Format format = static_cast<const QImage*>(device)->format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+QImage* PainterSurface::writableTarget(QPoint& shift, QRect& clip) const
+{
+    if (!copiesPixels() || painter_.hasClipping())
+        return nullptr;
+    const QPaintEngine* engine = painter_.paintEngine();
+    QPaintDevice* device = engine->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    if (image->format() != QImage::Format_RGB32 && image->format() != QImage::Format_ARGB32_Premultiplied)
+        return nullptr;
+    // Under a clip of several rectangles QPainter blends text another way.
+    const QRegion system = engine->systemClip();
+    if (system.rectCount() > 1)
+        return nullptr;
+    const QTransform& transform = painter_.deviceTransform();
+    if (std::abs(transform.dx()) > maxShift || std::abs(transform.dy()) > maxShift)
+        return nullptr;
+    shift = QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+    clip = image->rect();
+    if (!system.isEmpty())
+        clip &= system.boundingRect();
+    return image;
 }
 
 // The shape (a line from (x, y) by (width, height), or the outline rectangle at (x, y) of that size
@@ -460,13 +673,38 @@ bool PainterSurface::drawStamp(Shape shape, int x, int y, int width, int height)
         }
         picture.end();
         const QRect covered = coveredRect(image);
-        Stamp made{image.copy(covered), covered.topLeft() - QPoint(margin, margin)};
-        const auto bytes = static_cast<std::size_t>(std::max<qsizetype>(made.image.sizeInBytes(), 0)) + sizeof(Stamp);
+        Stamp made;
+        made.image = image.copy(covered);
+        made.offset = covered.topLeft() - QPoint(margin, margin);
+        made.bands = opaqueBands(made.image);
+        made.runsOnly = opaqueRuns(made.image, made.runs);
+        if (!made.runsOnly)
+            made.runs.clear();
+        auto bytes = static_cast<std::size_t>(std::max<qsizetype>(made.image.sizeInBytes(), 0)) + sizeof(Stamp);
+        for (const auto& band : made.bands)
+            bytes += static_cast<std::size_t>(std::max<qsizetype>(band.first.sizeInBytes(), 0)) + sizeof(band);
+        bytes += made.runs.size() * sizeof(Stamp::Run);
         stamp = &store->shapes.insert(key, std::move(made), bytes);
     }
     const int left = filled ? x : std::min(x, x + width), top = filled ? y : std::min(y, y + height);
-    if (!stamp->image.isNull())
-        painter_.drawImage(QPoint(left, top) + stamp->offset, stamp->image);
+    const QPoint corner = QPoint(left, top) + stamp->offset;
+    QPoint shift;
+    QRect clip;
+    if (stamp->runsOnly) {
+        if (QImage* target = writableTarget(shift, clip)) {
+            copyRuns(*target, clip, corner + shift, stamp->image, [stamp](auto&& copy) {
+                for (const Stamp::Run& run : stamp->runs)
+                    copy(run.y, run.x, run.length);
+            });
+            return true;
+        }
+    }
+    if (!stamp->bands.empty() && targetsWords()) {
+        for (const auto& [band, at] : stamp->bands)
+            painter_.drawImage(corner + at, band);
+    } else if (!stamp->image.isNull()) {
+        painter_.drawImage(corner, stamp->image);
+    }
     return true;
 }
 
@@ -510,6 +748,54 @@ void PainterSurface::drawTextDirectly(const QRect& rect, const std::string& text
     painter_.restore();
 }
 
+namespace {
+
+/// Whether the pixels of `image` in `area` are those of `picture` from `from` on; both hold 32-bit pixels.
+bool samePixels(const QImage& image, const QRect& area, const QImage& picture, QPoint from)
+{
+    const auto bytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y)
+        if (std::memcmp(reinterpret_cast<const QRgb*>(image.constScanLine(area.top() + y)) + area.left(),
+                        reinterpret_cast<const QRgb*>(picture.constScanLine(from.y() + y)) + from.x(), bytes) != 0)
+            return false;
+    return true;
+}
+
+/// The smallest rectangle holding every pixel of `area` in `image` that differs from `before`, a copy of
+/// `area` taken earlier.
+QRect changedRect(const QImage& image, const QRect& area, const QImage& before)
+{
+    const int width = area.width(), height = area.height();
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const auto* now = reinterpret_cast<const QRgb*>(image.constScanLine(area.top() + y)) + area.left();
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        if (std::memcmp(now, was, static_cast<std::size_t>(width) * sizeof(QRgb)) == 0)
+            continue;
+        int first = 0, last = width - 1;
+        while (now[first] == was[first])
+            ++first;
+        while (now[last] == was[last])
+            --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)).translated(area.topLeft());
+}
+
+/// What must be read of the target to hold every pixel that letters in `inked` may touch: clipped names
+/// are cut by their rectangle, others must not come near the edge of what was read.
+QRect reachNeeded(const QRect& inked, const QRect& textRect, bool clipped)
+{
+    constexpr int reach = PainterSurface::textStampReach;
+    const QRect around = inked.adjusted(-reach, -reach, reach, reach);
+    return clipped ? around & textRect : around.adjusted(-1, -1, 1, 1);
+}
+
+} // namespace
+
 void PainterSurface::drawText(const Rect& rect, const std::string& text)
 {
     const QRect r = textRect(rect);
@@ -527,8 +813,45 @@ void PainterSurface::drawText(const Rect& rect, const std::string& text)
     if (!store->textContext || store->textContext->font != font || store->textContext->dpi != dpi ||
         store->textContext->direction != painter_.layoutDirection()) {
         store->texts.clear();
+        store->textStamps.clear();
         store->textContext = TextContext{font, dpi, painter_.layoutDirection()};
     }
+
+    // A name drawn again over the same pixels is copied from its picture.
+    QPoint shift;
+    QRect clip;
+    QImage* target =
+        r.width() <= maxTextStampSide && r.height() <= maxTextStampSide ? writableTarget(shift, clip) : nullptr;
+    std::optional<TextStampKey> stampKey;
+    if (target) {
+        const QColorSpace& space = target->colorSpace();
+        stampKey = TextStampKey{TextKey{text, r.width(), r.height()},
+                                text_.color.rgba(),
+                                static_cast<int>(target->format()),
+                                static_cast<int>(painter_.renderHints()),
+                                painter_.device() ? painter_.device()->devType() : 0,
+                                space.isValid() ? 1 + static_cast<int>(space.transferFunction()) : 0};
+        if (const TextStamp* stamp = store->textStamps.find(*stampKey)) {
+            if (!stamp->kept) {
+                stampKey.reset();
+            } else {
+                // Pixels off the target or outside the painter's clip are drawn neither way.
+                const QPoint corner = r.topLeft() + shift;
+                const QRect around(corner + stamp->offset, stamp->before.size());
+                const QRect shown = stamp->reach.translated(corner) & clip;
+                if (shown.isEmpty() ||
+                    (around.contains(shown) &&
+                     samePixels(*target, shown, stamp->before, shown.topLeft() - around.topLeft()))) {
+                    copyRuns(*target, clip, around.topLeft(), stamp->after, [&around](auto&& copy) {
+                        for (int y = 0; y < around.height(); ++y)
+                            copy(y, 0, around.width());
+                    });
+                    return;
+                }
+            }
+        }
+    }
+
     TextKey key{text, r.width(), r.height()};
     LaidOutText* laidOut = store->texts.find(key);
     if (!laidOut) {
@@ -538,6 +861,39 @@ void PainterSurface::drawText(const Rect& rect, const std::string& text)
             return;
         }
         laidOut = &store->texts.insert(key, layOut(qtext, r, *store->textContext), 32 + text.size());
+        // Only names drawn more than once are kept as pictures.
+        stampKey.reset();
+    }
+
+    // The pictures of a name are taken around it while it is drawn on the target, when the whole of it
+    // can be read there.
+    const QTextLayout& layout = *laidOut->layout;
+    QRect area, wholeArea, lines;
+    QImage before;
+    if (stampKey) {
+        const QRect onTarget = r.translated(shift);
+        QRectF lineRects;
+        for (int i = 0; i < layout.lineCount(); ++i)
+            lineRects |= layout.lineAt(i).naturalTextRect().translated(
+                onTarget.x() + laidOut->offsets[static_cast<std::size_t>(i)], onTarget.y());
+        lines = lineRects.toAlignedRect();
+        wholeArea = laidOut->clipped ? onTarget : onTarget.adjusted(-textStampMargin, -textStampMargin,
+                                                                     textStampMargin, textStampMargin);
+        // Only what is drawn can be read: the target, within the painter's clip. A name whose lines lie
+        // far from it is kept as one that shows nothing there.
+        area = wholeArea & clip;
+        const QRect far = lines.adjusted(-textStampMargin, -textStampMargin, textStampMargin, textStampMargin);
+        if (!lines.isEmpty() && !far.intersects(clip)) {
+            TextStamp unseen;
+            unseen.kept = true;
+            unseen.reach = (laidOut->clipped ? far & onTarget : far).translated(-onTarget.topLeft());
+            store->textStamps.insert(*stampKey, std::move(unseen), sizeof(TextStamp) + text.size());
+            stampKey.reset();
+        } else if (area.isEmpty()) {
+            stampKey.reset();
+        } else {
+            before = target->copy(area);
+        }
     }
 
     if (!textState_ || textPen_ != text_.color) {
@@ -550,11 +906,38 @@ void PainterSurface::drawText(const Rect& rect, const std::string& text)
         painter_.save();
         painter_.setClipRect(r, Qt::IntersectClip);
     }
-    const QTextLayout& layout = *laidOut->layout;
     for (int i = 0; i < layout.lineCount(); ++i)
         layout.lineAt(i).draw(&painter_, QPointF(r.x() + laidOut->offsets[static_cast<std::size_t>(i)], r.y()));
     if (laidOut->clipped)
         painter_.restore();
+
+    if (stampKey) {
+        // Every pixel the letters may touch: their lines and whatever they changed, with a margin.
+        const QRect changed = changedRect(*target, area, before);
+        const QRect onTarget = r.translated(shift);
+        const QRect reach = (lines | changed).adjusted(-textStampReach, -textStampReach, textStampReach,
+                                                       textStampReach);
+        const QRect needed = reachNeeded(lines | changed, onTarget, laidOut->clipped);
+        TextStamp made;
+        if (changed.isNull() && !reach.intersects(clip)) {
+            // Nothing of it is shown here.
+            made.reach = (laidOut->clipped ? reach & onTarget : reach).translated(-onTarget.topLeft());
+            made.kept = true;
+        } else if (!changed.isNull() && wholeArea.contains(needed)) {
+            const QRect kept = reach & area;
+            made.after = target->copy(kept);
+            made.before = before.copy(kept.translated(-area.topLeft()));
+            made.offset = kept.topLeft() - onTarget.topLeft();
+            made.reach = (laidOut->clipped ? reach & onTarget : reach).translated(-onTarget.topLeft());
+            made.kept = true;
+        }
+        // A name that cannot be kept is remembered as such, unless the edge of the target stood in the way.
+        if (made.kept || area == wholeArea) {
+            const auto bytes = static_cast<std::size_t>(std::max<qsizetype>(made.before.sizeInBytes(), 0)) * 2 +
+                               sizeof(TextStamp) + text.size();
+            store->textStamps.insert(*stampKey, std::move(made), bytes);
+        }
+    }
 }
 
 void PainterSurface::drawInvertedLine(Point from, Point to)

@@ -54,16 +54,28 @@ public:
     /// How many names and shape pictures the stores hold, and the bytes of the pictures.
     static std::size_t cachedTexts();
     static std::size_t cachedShapes();
+    static std::size_t cachedTextStamps();
     static std::size_t cachedShapeBytes();
     /// The most the stores keep. A name weighs 32 plus its length and all of them together at most
     /// 64 times maxCachedTexts, so that long names take up more places.
     static constexpr std::size_t maxCachedTexts = 2048;
     static constexpr std::size_t maxCachedShapes = 512;
     static constexpr std::size_t maxCachedShapeBytes = 8u << 20;
+    /// Names drawn again over the same pixels are copied as pictures.
+    static constexpr std::size_t maxCachedTextStamps = 2048;
+    static constexpr std::size_t maxCachedTextStampBytes = 8u << 20;
     /// Longer names are laid out on every call rather than kept.
     static constexpr std::size_t maxCachedTextLength = 256;
     /// Shapes wider or taller than this (pen not counted) are drawn, not copied.
     static constexpr int maxShapeSide = 256;
+    /// How far around the text rectangle the pixels a name changes are looked for, and how far around
+    /// its lines and the pixels it changed its pictures reach.
+    static constexpr int textStampMargin = 8;
+    static constexpr int textStampReach = 2;
+    /// Names in larger rectangles are always drawn.
+    static constexpr int maxTextStampSide = 512;
+    /// Painters moved further than this are not read.
+    static constexpr double maxShift = 1 << 28;
 
 private:
     enum class Shape : uint8_t { Line, Rectangle, Ellipse };
@@ -86,7 +98,13 @@ private:
     };
 
     void useShapeState();
+    bool copiesPixels() const;
     bool copiesShapes() const;
+    /// Whether the painter draws on an image of 32-bit pixels, where opaque pictures are copied as they are.
+    bool targetsWords() const;
+    /// The image the painter draws on, when the surface may read it and copy opaque pixels straight into
+    /// it; `shift` is where the painter's origin lies on it and `clip` the rectangle the painter draws in.
+    QImage* writableTarget(QPoint& shift, QRect& clip) const;
     bool drawStamp(Shape shape, int x, int y, int width, int height);
     void drawTextDirectly(const QRect& rect, const std::string& text);
 

@@ -1,10 +1,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+#include <vector>
 
 #include "map/PainterSurface.h"
 
 using namespace tarnholt;
+
+Q_DECLARE_METATYPE(QImage::Format)
 
 namespace {
 
@@ -62,9 +65,10 @@ void drawScene(QPainter& painter, bool caches)
     surface.restore();
 }
 
-QImage paint(bool caches, QTransform transform, bool antialiased)
+QImage paint(bool caches, QTransform transform, bool antialiased,
+             QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
-    QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+    QImage image(400, 300, format);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setTransform(transform);
@@ -73,7 +77,44 @@ QImage paint(bool caches, QTransform transform, bool antialiased)
     return image;
 }
 
+/// One paint of the room boxes of a view scrolled by `scroll`, with their names, on a picture of
+/// `format`. Some boxes lie partly beyond the picture's edges, two rooms share a name, one box has
+/// another colour. With `crossed`, a line runs through every other box before its name is drawn, so that
+/// the pixels under the name are not the ones it was drawn on before.
+QImage paintNames(QImage::Format format, QPoint scroll, bool crossed, bool caches)
+{
+    QImage image(300, 200, format);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(scroll);
+    PainterSurface surface(painter);
+    surface.setCachesEnabled(caches);
+    surface.setTextTransparent(true);
+    const std::string names[] = {"R1", "R22", "the long winding corridor of the old keep",
+                                 "first\nsecond\nthird\nfourth\nfifth\nsixth", "R1", "Smith & Sons"};
+    for (int i = 0; i < 8; ++i) {
+        const int x = 90 * (i % 4) - 40, y = 90 * (i / 4) - 30;
+        surface.setPen(borderPen);
+        surface.setBrush(i == 5 ? Brush{Brush::Style::Solid, Color{200, 230, 255}} : roomBrush);
+        surface.drawRectangle({x + 10, y, x + 70, y + 60});
+        if (crossed && i % 2 == 0) {
+            surface.setPen(exitPen);
+            surface.drawLine({x + 12, y + 4}, {x + 68, y + 9});
+        }
+        surface.setTextColor(i == 3 ? Color{0, 128, 0} : Color{0, 0, 0});
+        surface.drawText({x, y, x + 80, y + 60}, names[static_cast<std::size_t>(i) % std::size(names)]);
+    }
+    return image;
+}
+
+struct NamePaint {
+    QPoint scroll;
+    bool crossed = false;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(std::vector<NamePaint>)
 
 /// The stores of laid-out names and shape pictures must not change a single pixel, and stay bounded.
 class PainterSurfaceTest : public QObject {
@@ -86,25 +127,103 @@ private slots:
     {
         QTest::addColumn<QTransform>("transform");
         QTest::addColumn<bool>("antialiased");
-        QTest::newRow("at origin") << QTransform() << false;
-        QTest::newRow("scrolled") << QTransform::fromTranslate(-37, -21) << false;
-        QTest::newRow("scrolled by half a pixel") << QTransform::fromTranslate(-3.5, 2.5) << false;
-        QTest::newRow("scaled") << QTransform::fromScale(2, 2) << false;
-        QTest::newRow("antialiased") << QTransform::fromTranslate(-5, -5) << true;
+        QTest::addColumn<QImage::Format>("format");
+        const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+        QTest::newRow("at origin") << QTransform() << false << premultiplied;
+        QTest::newRow("scrolled") << QTransform::fromTranslate(-37, -21) << false << premultiplied;
+        QTest::newRow("scrolled by half a pixel") << QTransform::fromTranslate(-3.5, 2.5) << false << premultiplied;
+        QTest::newRow("scaled") << QTransform::fromScale(2, 2) << false << premultiplied;
+        QTest::newRow("antialiased") << QTransform::fromTranslate(-5, -5) << true << premultiplied;
+        QTest::newRow("window without alpha") << QTransform::fromTranslate(-37, -21) << false << QImage::Format_RGB32;
+        QTest::newRow("16-bit window") << QTransform::fromTranslate(-37, -21) << false << QImage::Format_RGB16;
     }
 
     void sameAsQPainter()
     {
         QFETCH(QTransform, transform);
         QFETCH(bool, antialiased);
-        const QImage direct = paint(false, transform, antialiased);
+        QFETCH(QImage::Format, format);
+        const QImage direct = paint(false, transform, antialiased, format);
         QCOMPARE(PainterSurface::cachedTexts(), std::size_t{0});
-        // The first paint fills the stores, the second one draws from them.
-        QCOMPARE(paint(true, transform, antialiased), direct);
-        QCOMPARE(paint(true, transform, antialiased), direct);
+        // The first paint fills the stores, the later ones draw from them.
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(paint(true, transform, antialiased, format), direct);
         if (!antialiased && transform.type() == QTransform::TxTranslate && transform.dx() == -37)
             QVERIFY(PainterSurface::cachedShapes() > 0);
         QVERIFY(PainterSurface::cachedTexts() > 0);
+    }
+
+    // Names drawn again are copied from pictures of the pixels they changed, and only over the pixels they
+    // were drawn on: scrolled, at the picture's edges, over a line drawn since, the picture is exact.
+    void namesSameAsQPainter_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<std::vector<NamePaint>>("paints");
+        const std::vector<NamePaint> still(4, NamePaint{QPoint(0, 0), false});
+        QTest::newRow("same place") << QImage::Format_ARGB32_Premultiplied << still;
+        QTest::newRow("window without alpha") << QImage::Format_RGB32 << still;
+        QTest::newRow("other format, not copied") << QImage::Format_RGB888 << still;
+        QTest::newRow("scrolled between paints")
+            << QImage::Format_ARGB32_Premultiplied
+            << std::vector<NamePaint>{{{0, 0}}, {{0, 0}}, {{13, 7}}, {{-20, 45}}, {{90, 90}}, {{45, 0}}, {{0, 0}}};
+        QTest::newRow("pixels under the names change")
+            << QImage::Format_ARGB32_Premultiplied
+            << std::vector<NamePaint>{{{0, 0}}, {{0, 0}}, {{0, 0}, true}, {{0, 0}}, {{0, 0}, true}, {{0, 0}, true}};
+        QTest::newRow("scrolled to the edge and crossed")
+            << QImage::Format_RGB32
+            << std::vector<NamePaint>{{{40, 30}}, {{40, 30}}, {{0, 0}}, {{-1, -1}, true}, {{40, 30}}, {{40, 30}, true}};
+    }
+
+    void namesSameAsQPainter()
+    {
+        QFETCH(QImage::Format, format);
+        QFETCH(std::vector<NamePaint>, paints);
+        for (const NamePaint& at : paints) {
+            const QImage direct = paintNames(format, at.scroll, at.crossed, false);
+            QCOMPARE(paintNames(format, at.scroll, at.crossed, true), direct);
+        }
+        if (format == QImage::Format_RGB888)
+            QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
+        else
+            QVERIFY(PainterSurface::cachedTextStamps() > 0);
+    }
+
+    // A painter clipped by its user, or moved by part of a pixel, draws every name itself.
+    void namesNotCopied_data()
+    {
+        QTest::addColumn<bool>("clipped");
+        QTest::addColumn<QTransform>("transform");
+        QTest::newRow("clipped") << true << QTransform();
+        QTest::newRow("half a pixel") << false << QTransform::fromTranslate(0.5, 0);
+        QTest::newRow("scaled") << false << QTransform::fromScale(2, 2);
+    }
+
+    void namesNotCopied()
+    {
+        QFETCH(bool, clipped);
+        QFETCH(QTransform, transform);
+        auto paintOnce = [&](bool caches) {
+            QImage image(200, 120, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setTransform(transform);
+            if (clipped)
+                painter.setClipRect(QRect(0, 0, 120, 70));
+            PainterSurface surface(painter);
+            surface.setCachesEnabled(caches);
+            surface.setTextTransparent(true);
+            surface.setPen(borderPen);
+            surface.setBrush(roomBrush);
+            for (int x : {10, 100}) {
+                surface.drawRectangle({x + 10, 10, x + 70, 70});
+                surface.drawText({x, 10, x + 80, 70}, "Great Hall");
+            }
+            return image;
+        };
+        const QImage direct = paintOnce(false);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(paintOnce(true), direct);
+        QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
     }
 
     void painterKeepsShapePen()
@@ -126,11 +245,19 @@ private slots:
     {
         QImage image(300, 300, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
+        painter.translate(20, 20);
         PainterSurface surface(painter);
         surface.setTextTransparent(true);
         for (std::size_t i = 0; i < PainterSurface::maxCachedTexts + 100; ++i)
             surface.drawText({0, 0, 80, 60}, "N" + std::to_string(i));
         QCOMPARE(PainterSurface::cachedTexts(), PainterSurface::maxCachedTexts);
+        // Drawn again (the ones still kept, newest first), the names are kept as pictures too, as many as
+        // that store holds.
+        image.fill(Qt::white);
+        for (std::size_t i = PainterSurface::maxCachedTexts + 100; i-- > 0;)
+            surface.drawText({0, 0, 80, 60}, "N" + std::to_string(i));
+        QVERIFY(PainterSurface::cachedTextStamps() > 0);
+        QVERIFY(PainterSurface::cachedTextStamps() <= PainterSurface::maxCachedTextStamps);
         // A name too long to keep is laid out for its one paint; long names take up more places.
         surface.drawText({0, 0, 80, 60}, std::string(PainterSurface::maxCachedTextLength + 1, 'x'));
         QCOMPARE(PainterSurface::cachedTexts(), PainterSurface::maxCachedTexts);
