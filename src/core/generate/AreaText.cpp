@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "world/Encoding.h"
-
 #include "app/Questions.h"
+#include "world/Encoding.h"
+#include "world/MarkedCopy.h"
 
 namespace tarnholt {
 
@@ -62,37 +58,17 @@ void appendNormalizedText(std::string& out, std::string_view text)
 {
     if (text.size() >= 3 && text.substr(text.size() - 2) == "\r\n")
         text.remove_suffix(2);
-    // Copied sixteen bytes at a time; a carriage return that ends a line is left out, and the copy
-    // goes on from the byte after it. The text is never longer than it was.
+    // A carriage return that ends a line is left out; the text is never longer than it was.
     const std::size_t start = out.size();
     out.resize(start + text.size());
-    char* to = out.data() + start;
-    const char* from = text.data();
-    const char* const end = from + text.size();
-#if defined(__SSE2__)
-    const __m128i carriageReturn = _mm_set1_epi8('\r');
-    while (end - from >= 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), block);
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, carriageReturn)));
-        if (mask == 0) {
-            from += 16;
-            to += 16;
-            continue;
-        }
-        const auto before = static_cast<std::size_t>(__builtin_ctz(mask));
-        from += before;
-        to += before;
+    const char* const end = text.data() + text.size();
+    char* const last = copyMarked(text.data(), end, out.data() + start, '\r', [end](const char*& from, char*& to) {
         if (from + 1 != end && from[1] == '\n')
             ++from;
         else
             *to++ = *from++;
-    }
-#endif
-    for (; from != end; ++from)
-        if (*from != '\r' || from + 1 == end || from[1] != '\n')
-            *to++ = *from;
-    out.resize(static_cast<std::size_t>(to - out.data()));
+    });
+    out.resize(static_cast<std::size_t>(last - out.data()));
 }
 
 std::string normalizeText(std::string_view text)

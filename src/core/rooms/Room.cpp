@@ -1,7 +1,5 @@
 #include "rooms/Room.h"
 
-#include <algorithm>
-
 #include "world/Archive.h"
 
 namespace tarnholt {
@@ -80,11 +78,8 @@ void Room::Serialize(Archive& ar)
 
     if (ar.isLoading()) {
         loads.clear();
-        // An action takes more than 32 bytes: a damaged count fails at the end of the data, not
-        // in an allocation.
         int32_t count = ar.readInt();
-        if (count > 0)
-            loads.reserve(std::min(static_cast<std::size_t>(count), ar.remaining() / 32));
+        loads.reserve(ar.roomFor(count, 24)); // an action holds six numbers at least
         for (int32_t i = 0; i < count; ++i)
             loads.emplace_back().Serialize(ar);
         if (version >= 1)

@@ -163,9 +163,7 @@ void Archive::readStringList(std::vector<std::string>& list)
 {
     list.clear();
     int32_t count = readInt();
-    // Every string takes at least one byte: a count is never trusted beyond what is left.
-    if (count > 0)
-        list.reserve(std::min(static_cast<std::size_t>(count), remaining()));
+    list.reserve(roomFor(count, 1)); // every string takes at least one byte
     for (int32_t i = 0; i < count; ++i)
         readStringInto(list.emplace_back());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -105,6 +106,12 @@ public:
     std::string takeData() { return std::move(out_); }
     /// The bytes left to load (for a source, those it has not given yet included).
     std::size_t remaining() const { return in_.size() - pos_ + sourceLeft_; }
+    /// How many of `count` items read next to make room for: no more than the bytes left could hold
+    /// at `fewestBytes` each, so a damaged count fails at the end of the data, not in an allocation.
+    std::size_t roomFor(int32_t count, std::size_t fewestBytes) const
+    {
+        return count > 0 ? std::min(static_cast<std::size_t>(count), remaining() / fewestBytes) : 0;
+    }
 
 private:
     void need(std::size_t size)

@@ -1,11 +1,6 @@
 #include "world/Files.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
-
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -13,6 +8,7 @@
 #include <unistd.h>
 
 #include "world/Encoding.h"
+#include "world/MarkedCopy.h"
 
 namespace tarnholt {
 
@@ -254,35 +250,11 @@ FileError writeFileAtomically(const std::string& path, std::string_view data, Du
 
 char* copyWithCrLf(std::string_view text, char* out)
 {
-    const char* in = text.data();
-    const char* const end = in + text.size();
-#if defined(__SSE2__)
-    // Sixteen bytes at a time: a block without a line feed is stored whole; otherwise the bytes up
-    // to the first line feed are kept of the stored block and the carriage return goes after them.
-    // Area files are mostly short lines, so a block rarely holds more than one.
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    while (end - in >= 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), block);
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)));
-        if (mask == 0) {
-            in += 16;
-            out += 16;
-            continue;
-        }
-        const auto before = static_cast<std::size_t>(__builtin_ctz(mask));
-        out += before;
-        *out++ = '\r';
-        *out++ = '\n';
-        in += before + 1;
-    }
-#endif
-    for (; in != end; ++in) {
-        if (*in == '\n')
-            *out++ = '\r';
-        *out++ = *in;
-    }
-    return out;
+    return copyMarked(text.data(), text.data() + text.size(), out, '\n', [](const char*& from, char*& to) {
+        *to++ = '\r';
+        *to++ = '\n';
+        ++from;
+    });
 }
 
 std::string toCrLf(std::string_view data)

@@ -358,12 +358,9 @@ void serializeArray(Archive& ar, std::vector<Record>& records)
     }
     records.clear();
     int32_t count = ar.readInt();
-    // Every record takes at least a few bytes; a count is never trusted for an allocation beyond
-    // what the rest of the data could hold. Reserving up front spares a large World the copies and
-    // the fresh memory of a growing array.
+    // Reserving up front spares a large World the copies and the fresh memory of a growing array.
     constexpr std::size_t kFewestBytesPerRecord = 64;
-    if (count > 0)
-        records.reserve(std::min(static_cast<std::size_t>(count), ar.remaining() / kFewestBytesPerRecord));
+    records.reserve(ar.roomFor(count, kFewestBytesPerRecord));
     // Each record is read where it will stay. A failure leaves a partly read last record, but a
     // failed load throws the whole World away.
     for (int32_t i = 0; i < count; ++i)
