@@ -1,6 +1,7 @@
 #include "generate/AreaText.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "app/Questions.h"
 #include "world/Encoding.h"
@@ -101,24 +102,61 @@ bool askContinue(Questions& questions, std::string_view format, int number, cons
     return questions.askYesNo(text);
 }
 
+namespace {
+
+// One line of a tilde-ended text: the part it adds, whether it is the last, and whether it adds
+// anything (a lone "~" after other lines adds nothing).
+struct TildeLine {
+    std::string_view part;
+    bool last = false;
+    bool kept = false;
+};
+
+TildeLine tildeLine(std::string_view line, bool first)
+{
+    TildeLine result;
+    result.part = trimRightView(line);
+    result.last = !result.part.empty() && result.part.back() == '~';
+    if (result.last)
+        result.part.remove_suffix(1);
+    result.kept = !result.last || !result.part.empty() || first;
+    return result;
+}
+
+} // namespace
+
 bool readTildeText(LineReader& in, std::string& text)
 {
+    // The text is measured first, from a copy of the reader, so that it is built in one
+    // allocation of its own size.
+    LineReader probe = in;
     std::string_view line;
+    std::size_t length = 0;
     bool first = true;
     for (;;) {
-        if (!in.readLine(line))
+        if (!probe.readLine(line)) {
+            in = probe;
             return false;
-        line = trimRightView(line);
-        bool last = !line.empty() && line.back() == '~';
-        if (last)
-            line.remove_suffix(1);
-        if (!last || !line.empty() || first) {
+        }
+        const TildeLine part = tildeLine(line, first);
+        if (part.kept)
+            length += part.part.size() + (first ? 0 : 1);
+        first = false;
+        if (part.last)
+            break;
+    }
+    text.reserve(text.size() + length);
+    first = true;
+    for (;;) {
+        in.readLine(line);
+        const TildeLine part = tildeLine(line, first);
+        if (part.kept) {
             if (!first)
                 text += '\n';
-            text += line;
+            text += part.part;
         }
         first = false;
-        if (last)
+        if (part.last)
             return true;
     }
 }
@@ -129,11 +167,31 @@ std::string trimRight(std::string_view text) { return std::string(text.substr(0,
 
 std::string_view trimRightView(std::string_view text) { return text.substr(0, trimmedLength(text)); }
 
+std::string importedIdentifier(int32_t vnum, std::string_view name)
+{
+    char number[16];
+    const char* const end = std::to_chars(number, number + sizeof number, vnum).ptr;
+    std::string identifier;
+    identifier.reserve(2 + static_cast<std::size_t>(end - number) + name.size());
+    identifier += '#';
+    identifier.append(number, static_cast<std::size_t>(end - number));
+    identifier += ' ';
+    identifier += name;
+    return identifier;
+}
+
 std::string removeTildes(std::string_view text)
 {
     std::string out(text);
-    out.erase(std::remove(out.begin(), out.end(), '~'), out.end());
+    eraseTildes(out);
     return out;
+}
+
+void eraseTildes(std::string& text)
+{
+    const std::size_t first = text.find('~');
+    if (first != std::string::npos)
+        text.erase(std::remove(text.begin() + static_cast<std::ptrdiff_t>(first), text.end(), '~'), text.end());
 }
 
 } // namespace tarnholt

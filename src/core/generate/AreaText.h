@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -45,7 +46,12 @@ std::string trimRight(std::string_view text);
 std::string_view trimRightView(std::string_view text);
 /// The same, cutting `text` itself.
 void trimRightInPlace(std::string& text);
+/// "#<vnum> <name>": the Identifier of an imported record.
+std::string importedIdentifier(int32_t vnum, std::string_view name);
+
 /// `text` with every "~" removed.
 std::string removeTildes(std::string_view text);
+/// The same, in place.
+void eraseTildes(std::string& text);
 
 } // namespace tarnholt

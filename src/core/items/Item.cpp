@@ -278,7 +278,7 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
     if (!in.readLine(line))
         return {};
     shortDescription = removeTildes(line);
-    identifier = "#" + std::to_string(vnum) + " " + shortDescription;
+    identifier = importedIdentifier(vnum, shortDescription);
 
     // The long description and the action description are each a text ended by the first line
     // that ends with "~" (a lone "~" adds nothing). A non-empty action description, which only
@@ -289,7 +289,8 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
         return {};
     if (!actionText.empty())
         longText += "\n" + actionText;
-    longDescription = removeTildes(longText);
+    eraseTildes(longText);
+    longDescription = std::move(longText);
 
     if (!in.readLine(line))
         return {};
@@ -313,14 +314,9 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
 
         // Only the flags the file sets are worn, "Takeable" included.
         wearFlags.clear();
-        for (int field = 0; field < 3; ++field)
-            decodeFlags(words[static_cast<std::size_t>(field)], universe.itemExtraFlags, field, extraFlags,
-                        FlagMode::Set);
-        for (int field = 0; field < 3; ++field)
-            decodeFlags(words[static_cast<std::size_t>(field)], universe.classRestrictions, field,
-                        classRestrictions, FlagMode::Inverted);
-        for (int field = 0; field < 3; ++field)
-            decodeFlags(words[static_cast<std::size_t>(field)], universe.wearFlags, field, wearFlags, FlagMode::Set);
+        decodeFlagWords(words, 0, universe.itemExtraFlags, extraFlags, FlagMode::Set);
+        decodeFlagWords(words, 0, universe.classRestrictions, classRestrictions, FlagMode::Inverted);
+        decodeFlagWords(words, 0, universe.wearFlags, wearFlags, FlagMode::Set);
     }
 
     valueRecord = createItemValues(itemType);
@@ -381,7 +377,7 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
     auto& keywords = extraDescriptions.keywordList;
     for (std::size_t i = 0; i < keywords.size(); ++i) {
         if (keywords[i].compare(0, aliases.size(), aliases) == 0 && keywords[i].size() >= aliases.size()) {
-            description = extraDescriptions.descriptionList[i];
+            description = std::move(extraDescriptions.descriptionList[i]);
             keywords.erase(keywords.begin() + static_cast<std::ptrdiff_t>(i));
             extraDescriptions.descriptionList.erase(extraDescriptions.descriptionList.begin()
                                                     + static_cast<std::ptrdiff_t>(i));

@@ -1,5 +1,6 @@
 #include "mobs/Mob.h"
 
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -21,21 +22,35 @@ constexpr const char* kMissingValues = "Missing values for %d on this line: %s C
 // with "\n". False when the data ends before the "~" line.
 bool readTildeLines(LineReader& in, std::string& text)
 {
-    std::string joined;
+    // Measured first, from a copy of the reader, so that the text is built in one allocation of
+    // its own size.
+    LineReader probe = in;
     std::string_view line;
-    bool first = true;
-    while (in.readLine(line)) {
-        const std::string_view trimmed = trimRightView(line);
-        if (trimmed == "~") {
-            text = removeTildes(joined); // a copy that takes only the room it needs
-            return true;
+    std::size_t length = 0;
+    std::size_t lines = 0;
+    for (;;) {
+        if (!probe.readLine(line)) {
+            in = probe;
+            return false;
         }
-        if (!first)
-            joined += '\n';
-        joined += trimmed;
-        first = false;
+        const std::string_view trimmed = trimRightView(line);
+        if (trimmed == "~")
+            break;
+        length += trimmed.size() + (lines == 0 ? 0 : 1);
+        ++lines;
     }
-    return false;
+    std::string joined;
+    joined.reserve(length);
+    for (std::size_t i = 0; i < lines; ++i) {
+        in.readLine(line);
+        if (i != 0)
+            joined += '\n';
+        joined += trimRightView(line);
+    }
+    in.readLine(line); // the "~" line
+    eraseTildes(joined);
+    text = std::move(joined);
+    return true;
 }
 
 } // namespace
@@ -206,7 +221,7 @@ std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::str
     if (!in.readLine(line))
         return {};
     shortDescription = removeTildes(line);
-    identifier = '#' + std::to_string(vnum) + ' ' + shortDescription;
+    identifier = importedIdentifier(vnum, shortDescription);
 
     if (!readTildeLines(in, longDescription))
         return {};
@@ -220,12 +235,11 @@ std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::str
 
     if (!in.readLine(line))
         return {};
-    std::string actionWord;
-    std::string affectWord;
-    if (!complete(scanFormatted(line, "%s %s %d", {&actionWord, &affectWord, &alignment}), 3))
+    std::array<std::string, 2> flagWords; // action, affect
+    const std::string& actionWord = flagWords[0];
+    if (!complete(scanFormatted(line, "%s %s %d", {&flagWords[0], &flagWords[1], &alignment}), 3))
         return {};
-    decodeFlags(actionWord, universe.mobFlags, 0, flags, FlagMode::Set);
-    decodeFlags(affectWord, universe.mobFlags, 1, flags, FlagMode::Set);
+    decodeFlagWords(flagWords, 0, universe.mobFlags, flags, FlagMode::Set);
     attackCountIndex = (wordContains(actionWord, universe.extraOneHitFlag, 0) ? 1 : 0)
         + (wordContains(actionWord, universe.extraTwoHitFlag, 0) ? 2 : 0);
 

@@ -82,8 +82,9 @@ bool ExtraDescriptions::ReadAreaText(LineReader& in)
     std::string description;
     if (!readTildeText(in, description))
         return false;
+    eraseTildes(description);
     keywordList.push_back(std::move(keywords));
-    descriptionList.push_back(removeTildes(description)); // a copy that takes only the room it needs
+    descriptionList.push_back(std::move(description));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <string>
 #include <vector>
 
@@ -96,6 +98,46 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"ClassNoCodes", &Universe::classRestrictions, "AG", 0, FlagMode::Inverted, kAllClasses},
         DecodeCase{"ClassOtherField", &Universe::classRestrictions, "", 1, FlagMode::Inverted, {}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// Several words at once give the names field by field, whatever order the table lists its fields
+// in, however many words there are and however many names match.
+TEST(FlagDecoder, SeveralWordsAtOnceMatchOneWordAtATime)
+{
+    std::mt19937 random(11);
+    const std::string letters = "abcdefgABCDEFG";
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 300; ++round) {
+        std::vector<FlagEntry> table;
+        const int entries = round % 50 == 0 ? 200 : pick(0, 30); // now and then more matches than fit at once
+        const int fields = pick(1, 7);
+        const bool ordered = round % 2 == 0;
+        for (int i = 0; i < entries; ++i) {
+            FlagEntry entry;
+            entry.name = "N" + std::to_string(i);
+            entry.code = pick(0, 4) == 0 ? std::string("ab")
+                                           : std::string(1, letters[static_cast<std::size_t>(pick(0, 13))]);
+            entry.field = ordered ? i * fields / std::max(entries, 1) : pick(-1, fields);
+            table.push_back(entry);
+        }
+        std::vector<std::string> words(static_cast<std::size_t>(fields));
+        for (std::string& word : words)
+            for (int n = pick(0, 6); n > 0; --n)
+                word += letters[static_cast<std::size_t>(pick(0, 13))];
+        const int firstField = pick(0, 1);
+        for (const FlagMode mode : {FlagMode::Set, FlagMode::Inverted}) {
+            // Field by field, each in table order: the plain reading of the words.
+            Names oneAtATime{"Kept"};
+            for (std::size_t i = 0; i < words.size(); ++i)
+                for (const FlagEntry& entry : table)
+                    if (entry.field == firstField + static_cast<int>(i)
+                        && (words[i].find(entry.code) != std::string::npos) == (mode == FlagMode::Set))
+                        oneAtATime.push_back(entry.name);
+            Names atOnce{"Kept"};
+            decodeFlagWords(words, firstField, table, atOnce, mode);
+            ASSERT_EQ(atOnce, oneAtATime) << "round " << round;
+        }
+    }
+}
 
 // Every letter table reads back what it wrote, one entry at a time and all at once.
 TEST(FlagDecoder, ReadsBackWhatTheEncoderWrote)
