@@ -104,31 +104,20 @@ bool askContinue(Questions& questions, std::string_view format, int number, cons
 
 namespace {
 
-// One line of a tilde-ended text: the part it adds, whether it is the last, and whether it adds
-// anything (a lone "~" after other lines adds nothing).
-struct TildeLine {
+// What one line gives a text: the part it adds, whether it ends the text, and whether it adds
+// anything at all.
+struct TextLine {
     std::string_view part;
     bool last = false;
     bool kept = false;
 };
 
-TildeLine tildeLine(std::string_view line, bool first)
+// Reads lines until `split(line, first)` says one is the last, and appends the parts it keeps, joined
+// with "\n". The text is measured first, from a copy of the reader, so that it is built in one
+// allocation of its own size. False, with the reader at the end, when the data ends first.
+template <typename Split>
+bool readJoinedText(LineReader& in, std::string& text, Split split)
 {
-    TildeLine result;
-    result.part = trimRightView(line);
-    result.last = !result.part.empty() && result.part.back() == '~';
-    if (result.last)
-        result.part.remove_suffix(1);
-    result.kept = !result.last || !result.part.empty() || first;
-    return result;
-}
-
-} // namespace
-
-bool readTildeText(LineReader& in, std::string& text)
-{
-    // The text is measured first, from a copy of the reader, so that it is built in one
-    // allocation of its own size.
     LineReader probe = in;
     std::string_view line;
     std::size_t length = 0;
@@ -138,7 +127,7 @@ bool readTildeText(LineReader& in, std::string& text)
             in = probe;
             return false;
         }
-        const TildeLine part = tildeLine(line, first);
+        const TextLine part = split(line, first);
         if (part.kept)
             length += part.part.size() + (first ? 0 : 1);
         first = false;
@@ -149,7 +138,7 @@ bool readTildeText(LineReader& in, std::string& text)
     first = true;
     for (;;) {
         in.readLine(line);
-        const TildeLine part = tildeLine(line, first);
+        const TextLine part = split(line, first);
         if (part.kept) {
             if (!first)
                 text += '\n';
@@ -159,6 +148,32 @@ bool readTildeText(LineReader& in, std::string& text)
         if (part.last)
             return true;
     }
+}
+
+} // namespace
+
+bool readTildeText(LineReader& in, std::string& text)
+{
+    return readJoinedText(in, text, [](std::string_view line, bool first) {
+        TextLine result;
+        result.part = trimRightView(line);
+        result.last = !result.part.empty() && result.part.back() == '~';
+        if (result.last)
+            result.part.remove_suffix(1);
+        result.kept = !result.last || !result.part.empty() || first; // a lone "~" after text adds nothing
+        return result;
+    });
+}
+
+bool readTextToTildeLine(LineReader& in, std::string& text)
+{
+    return readJoinedText(in, text, [](std::string_view line, bool) {
+        TextLine result;
+        result.part = trimRightView(line);
+        result.last = result.part == "~";
+        result.kept = !result.last;
+        return result;
+    });
 }
 
 void trimRightInPlace(std::string& text) { text.resize(trimmedLength(text)); }

@@ -39,6 +39,9 @@ bool askContinue(Questions& questions, std::string_view format, int number, cons
 /// no line). Files of other tools end texts on the last text line ("...here.~") as well as on a line
 /// of their own. False when the data ends first.
 bool readTildeText(LineReader& in, std::string& text);
+/// Appends the lines up to a line that is "~" alone, each without its trailing white space, joined
+/// with "\n" (the "~" line adds nothing). False when the data ends first.
+bool readTextToTildeLine(LineReader& in, std::string& text);
 
 /// `text` without its trailing white space (blanks, tabs, CR, LF, VT, FF).
 std::string trimRight(std::string_view text);

@@ -18,36 +18,12 @@ namespace {
 
 constexpr const char* kMissingValues = "Missing values for %d on this line: %s Continue?";
 
-// Reads the lines of a "~"-terminated text, each without trailing white space, and joins them
-// with "\n". False when the data ends before the "~" line.
+// A text ended by a "~" line, without tildes; `text` is replaced only when the whole text was read.
 bool readTildeLines(LineReader& in, std::string& text)
 {
-    // Measured first, from a copy of the reader, so that the text is built in one allocation of
-    // its own size.
-    LineReader probe = in;
-    std::string_view line;
-    std::size_t length = 0;
-    std::size_t lines = 0;
-    for (;;) {
-        if (!probe.readLine(line)) {
-            in = probe;
-            return false;
-        }
-        const std::string_view trimmed = trimRightView(line);
-        if (trimmed == "~")
-            break;
-        length += trimmed.size() + (lines == 0 ? 0 : 1);
-        ++lines;
-    }
     std::string joined;
-    joined.reserve(length);
-    for (std::size_t i = 0; i < lines; ++i) {
-        in.readLine(line);
-        if (i != 0)
-            joined += '\n';
-        joined += trimRightView(line);
-    }
-    in.readLine(line); // the "~" line
+    if (!readTextToTildeLine(in, joined))
+        return false;
     eraseTildes(joined);
     text = std::move(joined);
     return true;
