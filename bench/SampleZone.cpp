@@ -197,7 +197,7 @@ World makeZone(int rooms, uint32_t seed)
             const int target = row * side + column;
             if (column < 0 || column >= side || row < 0 || target >= rooms || target == i)
                 continue;
-            Exit& exit = room.exits[static_cast<std::size_t>(direction)];
+            Exit& exit = room.exits.edit(static_cast<std::size_t>(direction));
             exit.target = roomId(target);
             exit.placement = Exit::placementFor(room.column, room.row, column, row);
             if (random.chance(15)) {
@@ -210,7 +210,7 @@ World makeZone(int rooms, uint32_t seed)
             ++made;
         }
         if (made == 0) // a zone of one room, or a lone room at the end of the last row
-            room.exits[4].target = roomId(i == 0 ? 0 : i - 1);
+            room.exits.edit(4).target = roomId(i == 0 ? 0 : i - 1);
 
         LoadAction loadMob;
         loadMob.task = LoadAction::LoadMob;

@@ -110,7 +110,7 @@ std::unique_ptr<Zone> makeZone(int rooms, bool wrapping = false)
         const int wanted = 2 + static_cast<int>(random() % 3);
         for (int tries = 0, made = 0; tries < 12 && made < wanted; ++tries) {
             const int d = planar[random() % 8];
-            Exit& exit = room.exits[static_cast<std::size_t>(d)];
+            Exit& exit = room.exits.edit(static_cast<std::size_t>(d));
             if (!exit.target.empty())
                 continue;
             const int c = room.column + stepColumn[d], r = room.row + stepRow[d];
@@ -126,7 +126,7 @@ std::unique_ptr<Zone> makeZone(int rooms, bool wrapping = false)
             exit.target = other.identifier;
             exit.placement = facing[d];
             exit.resetState = static_cast<int32_t>(random() % 6 == 0 ? 1 + random() % 3 : 0);
-            Exit& back = other.exits[static_cast<std::size_t>(facing[d])];
+            Exit& back = other.exits.edit(static_cast<std::size_t>(facing[d]));
             if (back.target.empty() && random() % 8 != 0) {
                 back.target = room.identifier;
                 back.placement = d;

@@ -77,7 +77,7 @@ public:
         object_[key] = std::move(array);
     }
 
-    void exits(const char* key, const std::array<Exit, kDirectionCount>& exits);
+    void exits(const char* key, const RoomExits& exits);
     void extras(const char* key, const ExtraDescriptions& extras);
     void values(const char* key, const Item& item);
 
@@ -183,7 +183,7 @@ public:
         }
     }
 
-    void exits(const char* key, std::array<Exit, kDirectionCount>& exits);
+    void exits(const char* key, RoomExits& exits);
     void extras(const char* key, ExtraDescriptions& extras);
     void values(const char* key, Item& item);
 
@@ -471,12 +471,12 @@ void valueFields(V& v, B& values)
 // ---- The parts with a shape of their own -----------------------------------------------------
 
 // Exits are keyed by direction name; an exit with every field at its default is left out.
-void Out::exits(const char* key, const std::array<Exit, kDirectionCount>& exits)
+void Out::exits(const char* key, const RoomExits& exits)
 {
     Json object = Json::object();
     for (int direction = 0; direction < kDirectionCount; ++direction) {
         const Exit& exit = exits[static_cast<std::size_t>(direction)];
-        if (exit == Exit{})
+        if (exit == RoomExits::empty())
             continue;
         Json element = Json::object();
         Out out(element);
@@ -486,20 +486,20 @@ void Out::exits(const char* key, const std::array<Exit, kDirectionCount>& exits)
     object_[key] = std::move(object);
 }
 
-void In::exits(const char* key, std::array<Exit, kDirectionCount>& exits)
+void In::exits(const char* key, RoomExits& exits)
 {
     const std::string path = childPath(path_, key);
     const Json& object = take(key);
     if (!object.is_object())
         fail(path, "expected an object keyed by direction name");
-    exits.fill(Exit{});
+    exits.clear();
     for (const auto& [name, value] : object.items()) {
         const int direction = directionNumber(name);
         if (direction < 0)
             fail(childPath(path, name), "not a direction (North, East, South, West, Down, Up, Northeast, "
                                         "Southeast, Southwest, Northwest)");
         In in(value, childPath(path, name));
-        exitFields(in, exits[static_cast<std::size_t>(direction)]);
+        exitFields(in, exits.edit(static_cast<std::size_t>(direction)));
         in.finish();
     }
 }

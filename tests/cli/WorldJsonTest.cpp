@@ -176,7 +176,7 @@ World sampleWorld()
     Room room;
     room.identifier = "hall";
     room.flags = {"Dark"};
-    room.exits[1].target = "yard";
+    room.exits.edit(1).target = "yard";
     room.loads.push_back(LoadAction{});
     world.rooms.push_back(room);
     world.shops.push_back(Shop{});

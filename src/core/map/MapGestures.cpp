@@ -146,7 +146,7 @@ MapGestures::Outcome MapGestures::release(Point client, Point scroll)
 MapGestures::Outcome MapGestures::link(int from, int direction, int to, int anchor)
 {
     auto exitOf = [this](int room, int d) -> Exit& {
-        return world_->rooms[static_cast<std::size_t>(room)].exits[static_cast<std::size_t>(d)];
+        return world_->rooms[static_cast<std::size_t>(room)].exits.edit(static_cast<std::size_t>(d));
     };
     // What both exits held, so that a cancelled editor can put them back exactly.
     const Exit savedFrom = exitOf(from, direction);

@@ -73,8 +73,7 @@ void Room::Serialize(Archive& ar)
     ar.serialize(moveText);
     ar.serializeStringList(flags);
     extraDescriptions.Serialize(ar);
-    for (Exit& exit : exits)
-        exit.Serialize(ar);
+    exits.Serialize(ar);
 
     if (ar.isLoading()) {
         loads.clear();

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "generate/LoadAction.h"
-#include "rooms/Exit.h"
 #include "rooms/ExtraDescriptions.h"
+#include "rooms/RoomExits.h"
 
 namespace tarnholt {
 
@@ -22,7 +22,7 @@ public:
     int32_t column = -1;
     int32_t row = -1;
     int32_t vnum = -1; // 0 or -1: not assigned yet
-    std::array<Exit, kDirectionCount> exits;
+    RoomExits exits;
     std::string identifier;
     std::string name;
     std::string description; // CR LF between lines, as typed

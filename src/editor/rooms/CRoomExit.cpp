@@ -144,7 +144,9 @@ void CRoomExit::loadExit()
 
 void CRoomExit::storeExit()
 {
-    Exit& exit = room_.exits[static_cast<std::size_t>(direction_)];
+    // Looking at a direction and leaving it as it was keeps nothing new in the room.
+    const std::size_t direction = static_cast<std::size_t>(direction_);
+    Exit exit = room_.exits[direction];
     exit.description = RecordText::linesFromQt(description_->toPlainText());
     exit.key = ComboFill::chosen(key_);
     exit.keywords = CText::toRecord(keywords_->text());
@@ -159,6 +161,8 @@ void CRoomExit::storeExit()
         exit.placement = Exit::placementFor(world_, room_.column, room_.row, target);
         exit.target = target;
     }
+    if (exit != room_.exits[direction])
+        room_.exits.edit(direction) = std::move(exit);
 }
 
 void CRoomExit::format(int width)

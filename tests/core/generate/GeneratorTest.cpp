@@ -175,7 +175,7 @@ TEST(Generator, ZoneWithoutRecordsOrLoadsWritesEndMarkersAndFiveLineZoneFile)
     world.repopMode = 0;
     world.rooms.push_back(named<Room>("hall"));
     world.rooms.push_back(named<Room>("yard"));
-    world.rooms[0].exits[0].target = "yard"; // an exit without reset state writes no reset line
+    world.rooms[0].exits.edit(0).target = "yard"; // an exit without reset state writes no reset line
     TempFolder folder;
     const Outcome run = generated(world, folder.path());
     ASSERT_TRUE(run.result.written);
@@ -196,7 +196,7 @@ TEST(Generator, WorldAndZoneFilesOfTwoRooms)
     world.items.push_back(named<Item>("sword"));
     Room hall = named<Room>("hall");
     hall.name = "Great\nHall"; // a line feed inside a one-line text reaches the disk as CR LF too
-    hall.description = "A hall.", hall.exits[0].target = "yard", hall.exits[0].resetState = 3;
+    hall.description = "A hall.", hall.exits.edit(0).target = "yard", hall.exits.edit(0).resetState = 3;
     LoadAction loadGuard;
     loadGuard.task = LoadAction::LoadMob, loadGuard.mob = "guard";
     hall.loads.push_back(loadGuard);

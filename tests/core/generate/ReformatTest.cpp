@@ -177,9 +177,9 @@ TEST(SetRoomDescriptions, EachSelectedEntrySetsTheFirstBearer)
 TEST(SetExitDescriptions, EveryExitIntoASelectedRoom)
 {
     World world = worldWithRooms({"A", "B", "C"});
-    world.rooms[0].exits[0].target = "B", world.rooms[0].exits[5].target = "C";
-    world.rooms[1].exits[2].target = "A", world.rooms[2].exits[9].target = "B";
-    world.rooms[2].exits[3].description = "untouched"; // no target: never an exit
+    world.rooms[0].exits.edit(0).target = "B", world.rooms[0].exits.edit(5).target = "C";
+    world.rooms[1].exits.edit(2).target = "A", world.rooms[2].exits.edit(9).target = "B";
+    world.rooms[2].exits.edit(3).description = "untouched"; // no target: never an exit
 
     EXPECT_EQ(setExitDescriptions(world, {"B"}, "a door"), 2);
     EXPECT_EQ(world.rooms[0].exits[0].description + "|" + world.rooms[2].exits[9].description + "|" +

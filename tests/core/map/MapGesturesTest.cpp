@@ -89,7 +89,7 @@ TEST_F(MapGesturesTest, CancelledLinkRestoresBothExitsExactly)
 {
     Exit& before = setExit(world.rooms[1], 3, "Elsewhere", 2, 3);
     before.keywords = "gate";
-    world.rooms[0].exits[1].keywords = "left over";
+    world.rooms[0].exits.edit(1).keywords = "left over";
     const Exit aBefore = exit(0, 1), bBefore = exit(1, 3);
     host.confirm = false;
     host.edit = [](Room& r) { r.name = "typed but cancelled"; };
@@ -106,7 +106,7 @@ TEST_F(MapGesturesTest, ConfirmedLinkKeepsTheEditorsChangesAndFollowsARename)
     world.shops.emplace_back().room = "A";
     setExit(world.rooms[1], 0, "A", 2);
     world.rooms[1].moveTo = "A";
-    host.edit = [](Room& r) { r.identifier = "Armoury", r.exits[1].keywords = "door"; };
+    host.edit = [](Room& r) { r.identifier = "Armoury", r.exits.edit(1).keywords = "door"; };
     EXPECT_EQ(drag(eastOf00, westOf10), Outcome::RoomsLinked);
     EXPECT_EQ(world.rooms[0].identifier, "Armoury");
     EXPECT_EQ(exit(0, 1).keywords, "door");
@@ -181,7 +181,7 @@ TEST_F(MapGesturesTest, BandFollowsTheMouseAndIsDrawnInverted)
 TEST_F(MapGesturesTest, PressOnALinkedAnchorEditsThatExit)
 {
     setExit(world.rooms[1], 2, "A", 7);
-    host.edit = [](Room& r) { r.exits[2].resetState = 3; };
+    host.edit = [](Room& r) { r.exits.edit(2).resetState = 3; };
     EXPECT_EQ(gestures.press({150, 90}, noScroll), Outcome::RoomEdited);
     ASSERT_EQ(host.opened.size(), 1u);
     EXPECT_EQ(host.opened[0].title, "Editing an Existing Room - B");
@@ -190,7 +190,7 @@ TEST_F(MapGesturesTest, PressOnALinkedAnchorEditsThatExit)
     EXPECT_EQ(exit(1, 2).resetState, 3);
 
     host.confirm = false;
-    host.edit = [](Room& r) { r.exits[2].resetState = 1; };
+    host.edit = [](Room& r) { r.exits.edit(2).resetState = 1; };
     EXPECT_EQ(gestures.press({150, 90}, noScroll), Outcome::EditCancelled);
     EXPECT_EQ(exit(1, 2).resetState, 3);
 }
@@ -229,7 +229,7 @@ TEST_F(MapGesturesTest, DoubleClickOnACrowdedCellEditsItsFirstRoom)
 TEST_F(MapGesturesTest, NamingARoomThatHadNoIdentifierLeavesUnusedReferencesAlone)
 {
     world.rooms[0].identifier.clear();
-    world.rooms[1].exits[5].keywords = "trapdoor"; // an exit without a target
+    world.rooms[1].exits.edit(5).keywords = "trapdoor"; // an exit without a target
     world.shops.emplace_back();                    // a shop without a room
     host.edit = [](Room& r) { r.identifier = "Named"; };
     ASSERT_TRUE(gestures.contextMenu({60, 60}, noScroll));
@@ -284,7 +284,7 @@ TEST_F(MapGesturesTest, DeleteAfterTheQuestionClearsExitsIntoTheRoom)
 TEST_F(MapGesturesTest, DeletingARoomWithoutIdentifierKeepsOtherRoomsUnusedExits)
 {
     world.rooms[1].identifier.clear();
-    world.rooms[0].exits[4].keywords = "hatch";
+    world.rooms[0].exits.edit(4).keywords = "hatch";
     ASSERT_TRUE(gestures.contextMenu({150, 60}, noScroll));
     EXPECT_EQ(gestures.deleteCurrentRoom(), Outcome::RoomDeleted);
     EXPECT_EQ(world.rooms.size(), 1u);

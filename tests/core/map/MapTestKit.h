@@ -21,7 +21,7 @@ inline Room& addRoom(World& world, const std::string& identifier, int column, in
 /// Sets exit `direction` of `room` to `target`, arriving at side `placement`, with a door state.
 inline Exit& setExit(Room& room, int direction, const std::string& target, int placement, int resetState = 0)
 {
-    Exit& exit = room.exits[static_cast<std::size_t>(direction)];
+    Exit& exit = room.exits.edit(static_cast<std::size_t>(direction));
     exit.target = target, exit.placement = placement, exit.resetState = resetState;
     return exit;
 }

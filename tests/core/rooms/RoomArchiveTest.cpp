@@ -67,7 +67,7 @@ TEST(RoomArchive, EveryFieldSurvivesARoundTrip)
     room.specProcs = {"ROOM_STICKY", "ROOM_HEAL_ALL"}, room.terrain = "City";
     room.moving = room.ignoreBoat = room.ignoreFly = 1, room.moveSpeed = 3, room.moveTimer = 7;
     room.moveTo = "dock", room.moveText = "Swept away.";
-    room.exits[5] = Exit{"attic", "hatch", "A hatch.", "brass key", 1, 1, 3, 8, 2};
+    room.exits.edit(5) = Exit{"attic", "hatch", "A hatch.", "brass key", 1, 1, 3, 8, 2};
     LoadAction action{4, 2, "guard", "gem", "", "Wielded", "chest", "hidden", 3, 40, 6};
     room.loads = {action, action};
     room.extraDescriptions.set("altar", "Stone.");

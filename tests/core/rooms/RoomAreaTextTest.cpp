@@ -50,7 +50,7 @@ Room temple()
 {
     Room room;
     room.vnum = 3001, room.identifier = "temple", room.name = "The Temple";
-    room.description = "You stand in the temple.\r\n", room.exits[0].target = "hall";
+    room.description = "You stand in the temple.\r\n", room.exits.edit(0).target = "hall";
     return room;
 }
 
@@ -60,8 +60,8 @@ TEST_F(RoomAreaText, EmptyDescriptionIsWrittenAndWarned)
 {
     Room room = temple();
     room.description.clear();
-    room.exits[0].target.clear(); // no target: no door block whatever else it holds
-    room.exits[0].keywords = "forgotten", room.exits[0].resetState = 2;
+    room.exits.edit(0).target.clear(); // no target: no door block whatever else it holds
+    room.exits.edit(0).keywords = "forgotten", room.exits.edit(0).resetState = 2;
     EXPECT_EQ(write(room), "#3001\nThe Temple~\n\n~\n30  0 0\nS\n");
     EXPECT_EQ(generator.warnings(), (std::vector<Warning>{{"Room", "temple", "No Description"}}));
 }
@@ -79,7 +79,7 @@ TEST_P(RoomLine, FlagWordsAfterTheZoneNumber)
 {
     world.zoneNumber = 12;
     Room room = temple();
-    room.exits[0].target.clear();
+    room.exits.edit(0).target.clear();
     room.flags = GetParam().flags, room.terrain = GetParam().terrain, room.moving = GetParam().moving;
     std::string block = write(room);
     std::size_t start = block.find("~\n", block.find("~\n") + 2) + 2;
@@ -101,7 +101,7 @@ TEST_F(RoomAreaText, MovingRoomWithExtrasAndSpecialProcedures)
     room.flags = {"Dark", "Indoors"}, room.terrain = "City";
     room.moving = 1, room.moveText = "The current drags you.", room.moveTo = "dock";
     room.moveSpeed = 2, room.moveTimer = 3, room.ignoreBoat = 1;
-    room.exits[5] = Exit{"hall", "hatch", "", "", 0, 0, 0, 0, -1};
+    room.exits.edit(5) = Exit{"hall", "hatch", "", "", 0, 0, 0, 0, -1};
     room.extraDescriptions.set("rock", "A wet rock.\r\n");
     room.specProcs = {"A", "B"};
     EXPECT_EQ(write(room), "#1201\nRiver~\nFast water.\n~\n12 G AD 1\n"
@@ -134,11 +134,11 @@ TEST_F(RoomAreaText, DoorResetsOnlyForExitsThatReset)
 {
     Room room;
     room.vnum = 3001;
-    room.exits[1] = Exit{"hall", "", "", "", 1, 0, 1, 0, -1};
-    room.exits[2] = Exit{"hall", "", "", "", 1, 0, 0, 0, -1};
-    room.exits[4] = Exit{"", "", "", "", 1, 0, 3, 0, -1};
-    room.exits[6] = Exit{"dock", "", "", "", 1, 0, 2, 0, -1};
-    room.exits[9] = Exit{"gate", "", "", "", 1, 1, 3, 0, -1};
+    room.exits.edit(1) = Exit{"hall", "", "", "", 1, 0, 1, 0, -1};
+    room.exits.edit(2) = Exit{"hall", "", "", "", 1, 0, 0, 0, -1};
+    room.exits.edit(4) = Exit{"", "", "", "", 1, 0, 3, 0, -1};
+    room.exits.edit(6) = Exit{"dock", "", "", "", 1, 0, 2, 0, -1};
+    room.exits.edit(9) = Exit{"gate", "", "", "", 1, 1, 3, 0, -1};
     std::string out;
     room.WriteDoorResets(out, universe, world);
     EXPECT_EQ(out, "D 0 3001 1 0\nD 0 3001 6 1\nD 0 3001 9 2\n");

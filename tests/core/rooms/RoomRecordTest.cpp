@@ -12,8 +12,8 @@ Room referringRoom()
 {
     Room room;
     room.identifier = "yard";
-    room.exits[0] = Exit{"hall", "door", "A door.", "brass key", 1, 0, 3, 0, 2};
-    room.exits[1].target = "garden", room.exits[2].target = "Hall";
+    room.exits.edit(0) = Exit{"hall", "door", "A door.", "brass key", 1, 0, 3, 0, 2};
+    room.exits.edit(1).target = "garden", room.exits.edit(2).target = "Hall";
     room.moving = 1, room.moveTo = "hall";
     room.loads = {LoadAction{0, 0, "guard", "", "", "", "", "", 1, 100, -1},
                   LoadAction{4, 0, "", "brass key", "", "", "brass key", "", 1, 100, -1}};
@@ -67,7 +67,7 @@ TEST(RoomCopies, TemplatesCarryContentButNeverPlaceIdentityOrExits)
     templ.extraDescriptions.set("sign", "It reads: keep out.");
 
     Room room;
-    room.column = 7, room.vnum = 3001, room.identifier = "kitchen", room.exits[3].target = "pantry";
+    room.column = 7, room.vnum = 3001, room.identifier = "kitchen", room.exits.edit(3).target = "pantry";
 
     Room expected = templ;
     expected.column = expected.row = expected.vnum = -1;

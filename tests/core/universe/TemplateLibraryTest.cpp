@@ -40,7 +40,7 @@ TemplateLibrary richLibrary(const std::string& dir)
     mob.specProcs = {"MOB_MAGE 100 0 0"};
     Room room;
     room.column = 3, room.row = 4, room.vnum = 1200, room.identifier = "Gate", room.name = "The Gate";
-    room.terrain = "City", room.exits[0].target = "Yard";
+    room.terrain = "City", room.exits.edit(0).target = "Yard";
     room.loads.emplace_back();
     room.loads.back().mob = "Guard";
 

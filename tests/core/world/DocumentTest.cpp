@@ -40,13 +40,13 @@ World richWorld()
     Room hall;
     hall.identifier = "hall", hall.name = "The Hall", hall.description = "A hall.\r\n";
     hall.column = 2, hall.row = 3, hall.flags = {"Dark"}, hall.specProcs = {"ROOM_STICKY"};
-    hall.exits[0].target = "yard", hall.exits[0].keywords = "door";
+    hall.exits.edit(0).target = "yard", hall.exits.edit(0).keywords = "door";
     LoadAction load;
     load.task = 0, load.mob = "guard", load.comment = "the guard";
     hall.loads.push_back(load);
     w.rooms.push_back(hall);
     Room yard;
-    yard.identifier = "yard", yard.column = 2, yard.row = 2, yard.exits[2].target = "hall";
+    yard.identifier = "yard", yard.column = 2, yard.row = 2, yard.exits.edit(2).target = "hall";
     w.rooms.push_back(yard);
 
     Shop shop;

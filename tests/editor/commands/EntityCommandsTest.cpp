@@ -284,7 +284,7 @@ private slots:
         mob.description = text;
         mob.extraDescriptions.set("guard", text);
         Room& room = world.rooms.emplace_back();
-        room.description = room.exits[9].description = text;
+        room.description = room.exits.edit(9).description = text;
         room.extraDescriptions.set("wall", text);
 
         session.choose(ID_REFORMAT_60);

@@ -156,9 +156,9 @@ private slots:
         QFETCH(QStringList, changed);
         World world;
         world.rooms = {roomNamed("Hall"), roomNamed("Yard"), roomNamed("Hall"), roomNamed(""), roomNamed("Attic")};
-        world.rooms[0].exits[1].target = world.rooms[2].exits[6].target = "Yard";
-        world.rooms[1].exits[3].target = "Hall";
-        world.rooms[0].exits[4].target = "Attic";
+        world.rooms[0].exits.edit(1).target = world.rooms[2].exits.edit(6).target = "Yard";
+        world.rooms[1].exits.edit(3).target = "Hall";
+        world.rooms[0].exits.edit(4).target = "Attic";
         ScriptedMessages messages;
         CSetDescriptionsDialog form(exits ? CSetDescriptionsDialog::Target::Exits : CSetDescriptionsDialog::Target::Rooms,
                                     world, messages);

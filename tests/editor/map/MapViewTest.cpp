@@ -146,9 +146,9 @@ private slots:
     void paintShowsRoomsExitsAndTheBand()
     {
         Room& a = addRoom("A", 0, 0);
-        a.exits[1].target = "B";
-        a.exits[1].placement = 3;
-        a.exits[1].resetState = 2;
+        a.exits.edit(1).target = "B";
+        a.exits.edit(1).placement = 3;
+        a.exits.edit(1).resetState = 2;
         addRoom("B", 1, 0);
         view->refreshMap();
         QCOMPARE(pixel(40, 82), QColor(180, 180, 180));  // inside A's box, below its name

@@ -282,23 +282,23 @@ inline World sampleZone()
     world.rooms = {makeRoom("temple", 0, 0), makeRoom("hall", 1, 0), makeRoom("cellar", 0, 1), makeRoom("#0", 5, 5)};
     Room& temple = world.rooms[0];
     temple.name = "The Temple";
-    temple.exits[0].target = "hall";
-    temple.exits[0].keywords = "door";
-    temple.exits[0].key = "brass key";
-    temple.exits[0].placement = 5; // drawn wherever the builder left it
-    temple.exits[4].target = "cellar";
-    temple.exits[5].key = "brass key";
+    temple.exits.edit(0).target = "hall";
+    temple.exits.edit(0).keywords = "door";
+    temple.exits.edit(0).key = "brass key";
+    temple.exits.edit(0).placement = 5; // drawn wherever the builder left it
+    temple.exits.edit(4).target = "cellar";
+    temple.exits.edit(5).key = "brass key";
     Room& hall = world.rooms[1];
     hall.name = "The Hall";
     hall.description = "A long hall.\r\n";
     hall.terrain = "City";
     hall.flags = {"Dark"};
-    hall.exits[3].target = "temple";
-    hall.exits[3].key = "brass key";
+    hall.exits.edit(3).target = "temple";
+    hall.exits.edit(3).key = "brass key";
     hall.loads.resize(2);
     hall.loads[0].task = LoadAction::LoadMob;
     hall.loads[0].mob = "guard";
-    world.rooms[2].exits[2].key = "iron key";
+    world.rooms[2].exits.edit(2).key = "iron key";
 
     world.mobs = {makeMob("guardian", 3001), makeMob("guard", 3002), makeMob("baker", 3003)};
     Mob& baker = world.mobs[2];

@@ -113,9 +113,9 @@ void RoomSheetTest::everyPageShowsItsTexts()
 void RoomSheetTest::exitEditsFollowTheDirection()
 {
     Room& temple = f_->world.rooms[0];
-    temple.exits[2].target = "#3050 the gate"; // a room of another zone
-    temple.exits[2].key = "(None)";
-    temple.exits[2].placement = 2;
+    temple.exits.edit(2).target = "#3050 the gate"; // a room of another zone
+    temple.exits.edit(2).key = "(None)";
+    temple.exits.edit(2).placement = 2;
     auto sheet = f_->room(temple, false, 4); // opened on the way down
     QCOMPARE(currentTab(*sheet), qt("Exits"));
     QWidget* page = sheet->activePage();
@@ -138,13 +138,13 @@ void RoomSheetTest::exitEditsFollowTheDirection()
     QCOMPARE(findNamed<QPlainTextEdit>(page, "description")->toPlainText(), qt("A narrow door."));
     click(sheet.get(), "OK");
 
-    std::array<Exit, 10> expected = temple.exits;
-    expected[0].description = "A narrow door.";
-    expected[0].resetState = 3;
-    expected[0].openable = 1; // same target: the placement (5) is not worked out again
-    expected[1].target = "cellar";
-    expected[1].placement = 0; // the cellar lies below: its North side faces the temple
-    expected[1].keywords = "grate";
+    RoomExits expected = temple.exits;
+    expected.edit(0).description = "A narrow door.";
+    expected.edit(0).resetState = 3;
+    expected.edit(0).openable = 1; // same target: the placement (5) is not worked out again
+    expected.edit(1).target = "cellar";
+    expected.edit(1).placement = 0; // the cellar lies below: its North side faces the temple
+    expected.edit(1).keywords = "grate";
     QCOMPARE(sheet->room().exits, expected);
 }
 
@@ -287,10 +287,10 @@ void RoomSheetTest::moveEnablingAndNumbers()
 void RoomSheetTest::applyRoomEditRenamesReferences()
 {
     World& world = f_->world;
-    world.rooms[1].exits[6].target = "temple";
+    world.rooms[1].exits.edit(6).target = "temple";
     world.rooms[2].moving = 1;
     world.rooms[2].moveTo = "temple";
-    world.rooms[2].exits[1].target = "templeX"; // alike, but another room
+    world.rooms[2].exits.edit(1).target = "templeX"; // alike, but another room
     world.shops.resize(1);
     world.shops[0].room = "temple";
     auto sheet = f_->room(world.rooms[0]);

@@ -1,0 +1,72 @@
+#include "rooms/RoomExits.h"
+
+#include "world/Archive.h"
+
+namespace tarnholt {
+
+RoomExits::RoomExits(const RoomExits& other)
+{
+    for (std::size_t d = 0; d < slots_.size(); ++d)
+        if (other.slots_[d])
+            slots_[d] = std::make_unique<Exit>(*other.slots_[d]);
+}
+
+RoomExits& RoomExits::operator=(const RoomExits& other)
+{
+    if (this != &other) {
+        RoomExits copy(other);
+        slots_.swap(copy.slots_);
+    }
+    return *this;
+}
+
+Exit& RoomExits::edit(std::size_t direction)
+{
+    std::unique_ptr<Exit>& slot = slots_.at(direction);
+    if (!slot)
+        slot = std::make_unique<Exit>();
+    return *slot;
+}
+
+void RoomExits::clear()
+{
+    for (std::unique_ptr<Exit>& slot : slots_)
+        slot.reset();
+}
+
+void RoomExits::Serialize(Archive& ar)
+{
+    if (!ar.isLoading()) {
+        Exit blank;
+        for (std::unique_ptr<Exit>& slot : slots_)
+            (slot ? *slot : blank).Serialize(ar);
+        return;
+    }
+    const Exit& blank = empty();
+    Exit read;
+    for (std::unique_ptr<Exit>& slot : slots_) {
+        read.Serialize(ar);
+        if (read == blank) {
+            slot.reset();
+            continue;
+        }
+        slot = std::make_unique<Exit>(std::move(read));
+        read = Exit();
+    }
+}
+
+bool RoomExits::operator==(const RoomExits& other) const
+{
+    for (std::size_t d = 0; d < slots_.size(); ++d)
+        if (!(slots_[d] == other.slots_[d] || (*this)[d] == other[d]))
+            return false;
+    return true;
+}
+
+const Exit& RoomExits::empty()
+{
+    static const Exit none;
+    return none;
+}
+
+} // namespace tarnholt
