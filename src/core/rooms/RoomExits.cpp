@@ -4,6 +4,8 @@
 
 namespace tarnholt {
 
+const Exit RoomExits::kNone;
+
 RoomExits::RoomExits(const RoomExits& other)
 {
     for (std::size_t d = 0; d < slots_.size(); ++d)
@@ -61,12 +63,6 @@ bool RoomExits::operator==(const RoomExits& other) const
         if (!(slots_[d] == other.slots_[d] || (*this)[d] == other[d]))
             return false;
     return true;
-}
-
-const Exit& RoomExits::empty()
-{
-    static const Exit none;
-    return none;
 }
 
 } // namespace tarnholt

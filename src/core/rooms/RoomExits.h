@@ -73,7 +73,7 @@ public:
     const Exit& operator[](std::size_t direction) const
     {
         const std::unique_ptr<Exit>& slot = slots_[direction];
-        return slot ? *slot : empty();
+        return slot ? *slot : kNone;
     }
     /// The exit in `direction` (0 to 9) to change, kept from now on.
     Exit& edit(std::size_t direction);
@@ -95,9 +95,10 @@ public:
     bool operator==(const RoomExits& other) const;
 
     /// The exit of a direction that holds none.
-    static const Exit& empty();
+    static const Exit& empty() { return kNone; }
 
 private:
+    static const Exit kNone;
     Slots slots_;
 };
 

@@ -146,8 +146,7 @@ void CRoomDescription::copyRoom()
     room_.column = column;
     room_.row = row;
     room_.vnum = vnum;
-    for (Exit& exit : room_.exits)
-        exit.reset();
+    room_.exits.clear();
     activate();
 }
 
