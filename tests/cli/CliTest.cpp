@@ -18,11 +18,6 @@ using clitest::runCli;
 
 const std::string kCastleJson = clitest::readFile(TARNHOLT_CLI_DATA_DIR "/castle.json");
 
-int lineCount(const std::string& text)
-{
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
 /// A zone of one described room that generates without a warning.
 World keepWorld()
 {
@@ -51,7 +46,7 @@ World load(const Folder& folder, const std::string& name)
     return Document::loadWorld(folder.read(name));
 }
 
-// ---- calls that are refused before anything is read ------------------------------------------
+// ---- calls that are refused: nothing is written ----------------------------------------------
 
 struct BadCall {
     const char* name;
@@ -65,20 +60,23 @@ TEST_P(BadCalls, GiveOneLineOnStandardErrorAndStatus2)
 {
     Folder folder;
     store(folder, "keep.rlm", keepWorld());
-    std::vector<std::string> args = GetParam().args;
-    for (std::string& arg : args) {
-        if (arg.rfind('@', 0) == 0)
-            arg = folder.path() + arg.substr(1);
-    }
-    std::string expected = GetParam().err;
-    for (auto at = expected.find('@'); at != std::string::npos; at = expected.find('@', at + 1))
-        expected.replace(at, 1, folder.path());
+    World noZone = keepWorld();
+    noZone.zoneNumber = 0;
+    store(folder, "nozone.rlm", noZone);
+    auto inFolder = [&folder](std::string text) {
+        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1))
+            text.replace(at, 1, folder.path());
+        return text;
+    };
+    std::vector<std::string> args;
+    for (const std::string& arg : GetParam().args)
+        args.push_back(inFolder(arg));
 
     const CliRun run = runCli(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, expected);
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"keep.rlm"}); // nothing written
+    EXPECT_EQ(run.err, inFolder(GetParam().err));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"keep.rlm", "nozone.rlm"})); // nothing written
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "file name are given.\n"},
         BadCall{"ImportOfOtherKind", {"import", "@/keep.rlm", "@/keep.wld"},
                 "tarnholt-cli import: @/keep.wld: not a .obj or .mob file\n"},
+        BadCall{"GenerateRefused", {"generate", "@/nozone.rlm", "--save"},
+                "Assign a zone number to this zone before you begin generation.\n"},
         BadCall{"UnknownConversion", {"convert", "@/keep.rlm", "@/keep.txt"},
                 "tarnholt-cli convert: cannot convert '@/keep.rlm' to '@/keep.txt': the extensions must be .rlm "
                 "to .rlm, .rlm to .json or .json to .rlm\n"}),
@@ -140,53 +140,29 @@ TEST(CliGenerate, CleanZoneWritesBesideTheDocumentWithStatus0)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out + run.err, "");
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"30.mob", "30.obj", "30.wld", "30.zon", "keep.rlm"}));
-    EXPECT_EQ(folder.read("30.wld"), "#3000\r\nHall~\r\nA hall.\r\n~\r\n30  0 0\r\nS\r\n#99999\r\n$~\r\n");
     EXPECT_EQ(folder.read("keep.rlm"), before); // vnums are not written back without --save
 }
 
-TEST(CliGenerate, WarningsGoToStandardOutputInOrderWithStatus1)
+TEST(CliGenerate, WarningsGoToStandardOutputInOrderWithStatus1AndSaveKeepsTheVnums)
 {
     Folder folder;
     Folder out;
     ASSERT_NO_FATAL_FAILURE(writeCastle(folder));
 
-    const CliRun run = runCli({"generate", folder.file("castle.rlm"), "--out", out.path()});
+    const CliRun run = runCli({"generate", folder.file("castle.rlm"), "--out", out.path(), "--save"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "Item\t#3050 a blue potion\tNo Description\nRoom\thall\tNo Description\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(out.names(), (std::vector<std::string>{"30.mob", "30.obj", "30.wld", "30.zon", "3005.txt"}));
-    // The key (unnumbered, first item) takes the start number; "#3099 a plank" names its own.
-    EXPECT_EQ(out.read("3005.txt"), "3000\r\n3099\r\n$\r\n");
     EXPECT_FALSE(folder.exists("30.obj"));
-}
 
-TEST(CliGenerate, SaveWritesTheAssignedVnumsBack)
-{
-    Folder folder;
-    ASSERT_NO_FATAL_FAILURE(writeCastle(folder));
-
-    ASSERT_EQ(runCli({"generate", folder.file("castle.rlm"), "--save"}).status, 1);
     const World world = load(folder, "castle.rlm");
     std::vector<int32_t> vnums;
     for (const Item& item : world.items)
         vnums.push_back(item.vnum);
     EXPECT_EQ(vnums, (std::vector<int32_t>{3000, 3005, 3050, 3001}));
-    EXPECT_EQ((std::vector<int32_t>{world.mobs.at(0).vnum, world.rooms.at(0).vnum, world.rooms.at(1).vnum}),
-              (std::vector<int32_t>{3100, 3200, 3201}));
+    EXPECT_EQ(world.rooms.at(1).vnum, 3201);
     EXPECT_EQ(world.basePath, folder.file("castle"));
-}
-
-TEST(CliGenerate, RefusalPrintsTheMessageAndWritesNothing)
-{
-    Folder folder;
-    World noZone = keepWorld();
-    noZone.zoneNumber = 0;
-    store(folder, "nozone.rlm", noZone);
-    const CliRun run = runCli({"generate", folder.file("nozone.rlm"), "--save"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "Assign a zone number to this zone before you begin generation.\n");
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"nozone.rlm"});
 }
 
 TEST(CliGenerate, WarningFieldsStayOnOneLine)
@@ -367,7 +343,6 @@ TEST(CliRealData, EveryFileImportsWithYesAndKeepsWhatWasRead)
         const CliRun run = runCli({"import", folder.file("real.rlm"), entry.path().string(), "--answer", "yes"});
         SCOPED_TRACE(entry.path().string() + "\n" + run.err);
         EXPECT_TRUE(run.status == 0 || run.status == 1) << run.status;
-        EXPECT_EQ(lineCount(run.out), 1);
         const World world = load(folder, "real.rlm");
         const std::size_t count = extension == ".obj" ? world.items.size() : world.mobs.size();
         EXPECT_GT(count, 0u);

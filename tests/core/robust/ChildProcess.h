@@ -8,9 +8,8 @@ namespace tarnholt::testing {
 
 /// What a child process reported before it ended.
 struct ChildReport {
-    bool exited = false;   // ended by itself (not by a signal)
-    int exitCode = -1;
-    std::string output;    // what the child wrote to its report pipe
+    bool exited = false; // ended by itself (not by a signal)
+    std::string output;  // what the child wrote to its report pipe
 };
 
 /// Runs `work` in a forked child and returns its report (the text `work` returns). The child

@@ -1,15 +1,15 @@
 // Writes that fail for want of space, permission or size leave the old file as it was, leave no
-// temporary behind, and tell the user why. Small disks and read-only folders are made with a
-// private tmpfs in a mount namespace of a child process (skipped where the system refuses one);
-// the size limit of a process needs no privileges and runs everywhere.
+// temporary behind, and tell the user why. Small disks and read-only folders are a private tmpfs in
+// a mount namespace of a child process (skipped where the system refuses one); the file size limit
+// of a process needs no privileges and runs everywhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
 #include <functional>
+#include <map>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -30,33 +30,15 @@ namespace {
 
 constexpr const char* kSkip = "SKIP ";
 
-std::string entriesOf(const TempFolder& folder)
-{
-    std::string out;
-    for (const auto& name : folder.names())
-        out += (out.empty() ? "" : " ") + name;
-    return out;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::string bytes;
-    readWholeFile(path, bytes);
-    return bytes;
-}
-
-// Runs `work` in a child process that sees a tmpfs of `size` bytes mounted on `folder` (only the
-// child sees it). Returns what `work` reported, or a text starting with kSkip.
-std::string onSmallDisk(const std::string& folder, std::size_t size, const std::function<std::string()>& work)
+// Runs `work` in a child process that alone sees a tmpfs of `size` bytes mounted on `folder`.
+// Returns what `work` reported, or a text starting with kSkip.
+std::string onSmallDisk(const TempFolder& folder, std::size_t size, const std::function<std::string()>& work)
 {
     auto report = tarnholt::testing::runInChild([&]() -> std::string {
-        if (::unshare(CLONE_NEWNS) != 0)
-            return std::string(kSkip) + "no mount namespace: " + std::strerror(errno);
-        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-            return std::string(kSkip) + "mounts cannot be made private: " + std::strerror(errno);
         const std::string options = "size=" + std::to_string(size);
-        if (::mount("tarnholt-test", folder.c_str(), "tmpfs", 0, options.c_str()) != 0)
-            return std::string(kSkip) + "no tmpfs: " + std::strerror(errno);
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tarnholt-test", folder.path().c_str(), "tmpfs", 0, options.c_str()) != 0)
+            return std::string(kSkip) + "no private tmpfs: " + std::strerror(errno);
         return work();
     });
     return report.exited ? report.output : std::string("the child process crashed");
@@ -66,11 +48,13 @@ std::string onSmallDisk(const std::string& folder, std::size_t size, const std::
     if ((report).rfind(kSkip, 0) == 0)                                                                                 \
     GTEST_SKIP() << (report).substr(std::strlen(kSkip))
 
-// Whether `path` still holds `oldBytes`, and what the folder holds, as report lines.
-std::string fileAndFolder(const std::string& path, const std::string& oldBytes, const TempFolder& folder)
+// Whether `name` still holds `oldBytes`, and what the folder holds, as report lines.
+std::string fileAndFolder(const TempFolder& folder, const std::string& name, const std::string& oldBytes)
 {
-    return std::string("file: ") + (readFile(path) == oldBytes ? "old" : "changed") + "\nfolder: " + entriesOf(folder) +
-           "\n";
+    std::string out = std::string("file: ") + (folder.read(name) == oldBytes ? "old" : "changed") + "\nfolder:";
+    for (const auto& entry : folder.names())
+        out += " " + entry;
+    return out + "\n";
 }
 
 World zoneWithDescription(std::size_t descriptionBytes)
@@ -85,24 +69,19 @@ World zoneWithDescription(std::size_t descriptionBytes)
 TEST(FullDisk, SavingTheDocumentKeepsTheOldFile)
 {
     TempFolder folder;
-    const std::string target = folder.file("zone.rlm");
-    const std::string other = folder.file("other.rlm");
-    const std::string report = onSmallDisk(folder.path(), 256 * 1024, [&] {
+    const std::string report = onSmallDisk(folder, 256 * 1024, [&] {
         Document doc;
         doc.world() = zoneWithDescription(100 * 1024);
-        if (!doc.save(target).empty())
+        if (!doc.save(folder.file("zone.rlm")).empty())
             return std::string("the first save failed");
-        const std::string oldBytes = readFile(target);
-
+        const std::string oldBytes = folder.read("zone.rlm");
         doc.world() = zoneWithDescription(200 * 1024);
         doc.world().basePath = "before";
         doc.setModified();
-        std::string out = "save: " + doc.save(target) + "\n";
-        out += "save as: " + doc.save(other) + "\n";
-        out += fileAndFolder(target, oldBytes, folder);
-        out += std::string("document: ") + (doc.isModified() ? "modified" : "clean") + ", " + doc.title() + ", "
+        std::string out = "save: " + doc.save(folder.file("zone.rlm")) + "\n";
+        out += "save as: " + doc.save(folder.file("other.rlm")) + "\n" + fileAndFolder(folder, "zone.rlm", oldBytes);
+        return out + "document: " + (doc.isModified() ? "modified" : "clean") + ", " + doc.title() + ", "
             + doc.world().basePath + "\n";
-        return out;
     });
     SKIP_UNLESS_MOUNTED(report);
     EXPECT_EQ(report, "save: Destination disk drive is full.\n"
@@ -115,7 +94,7 @@ TEST(FullDisk, SavingTheDocumentKeepsTheOldFile)
 TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
 {
     TempFolder folder;
-    const std::string report = onSmallDisk(folder.path(), 512 * 1024, [&] {
+    const std::string report = onSmallDisk(folder, 512 * 1024, [&] {
         Universe universe;
         ScriptedQuestions questions;
         World small = sample::makeZone(20, 5);
@@ -123,24 +102,19 @@ TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
             return std::string("the first run failed");
         std::map<std::string, std::string> oldFiles;
         for (const char* name : {"42.obj", "42.mob", "42.wld", "42.zon"})
-            oldFiles[name] = readFile(folder.file(name));
+            oldFiles[name] = folder.read(name);
 
-        // The objects fit; the rooms' long descriptions do not.
-        World large = sample::makeZone(20, 6);
+        World large = sample::makeZone(20, 6); // the objects fit; the rooms' long descriptions do not
         for (Room& room : large.rooms)
             room.description.assign(40 * 1024, 'x');
         const GenerateResult result = Generator(universe, large).generate(folder.path(), questions);
-        std::string out = std::string("written: ") + (result.written ? "yes" : "no") + "\n";
-        out += "message: " + result.message + "\n";
-        out += "told: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
+        std::string out = std::string("written: ") + (result.written ? "yes" : "no") + "\nmessage: " + result.message
+            + "\ntold: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
         for (const auto& [name, bytes] : oldFiles) {
-            const std::string now = readFile(folder.file(name));
-            const bool replaced = std::find(result.files.begin(), result.files.end(), folder.file(name))
-                != result.files.end();
-            out += name + ": " + (now == bytes ? "old" : replaced ? "new" : "damaged") + "\n";
+            const bool replaced = std::count(result.files.begin(), result.files.end(), folder.file(name)) > 0;
+            out += name + ": " + (folder.read(name) == bytes ? "old" : replaced ? "new" : "damaged") + "\n";
         }
-        out += "folder: " + entriesOf(folder) + "\n";
-        return out;
+        return out + fileAndFolder(folder, "42.zon", oldFiles["42.zon"]);
     });
     SKIP_UNLESS_MOUNTED(report);
     EXPECT_EQ(report, "written: no\n"
@@ -150,24 +124,25 @@ TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
                       "42.obj: new\n"
                       "42.wld: old\n"
                       "42.zon: old\n"
+                      "file: old\n"
                       "folder: 42.mob 42.obj 42.wld 42.zon\n");
 }
 
 TEST(FullDisk, TemplateLibraryKeepsItsOldFile)
 {
     TempFolder folder;
-    const std::string report = onSmallDisk(folder.path(), 128 * 1024, [&] {
+    const std::string report = onSmallDisk(folder, 128 * 1024, [&] {
         ScriptedQuestions questions;
         TemplateLibrary library(folder.path());
         if (!library.save(questions))
             return std::string("the first save failed");
-        const std::string oldBytes = readFile(library.filePath());
+        const std::string oldBytes = folder.read("template.dat");
         Room big;
         big.description.assign(200 * 1024, 'x');
         library.rooms().add(big, "big room", questions);
         std::string out = std::string("saved: ") + (library.save(questions) ? "yes" : "no") + "\n";
         out += "told: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
-        return out + fileAndFolder(library.filePath(), oldBytes, folder);
+        return out + fileAndFolder(folder, "template.dat", oldBytes);
     });
     SKIP_UNLESS_MOUNTED(report);
     EXPECT_EQ(report, "saved: no\n"
@@ -180,33 +155,30 @@ TEST(ReadOnlyFolder, SavingIsRefusedAndOpeningStillWorks)
 {
     TempFolder folder;
     const std::string target = folder.file("zone.rlm");
-    const std::string report = onSmallDisk(folder.path(), 1024 * 1024, [&] {
+    const std::string report = onSmallDisk(folder, 1024 * 1024, [&] {
         Document doc;
         doc.world() = sample::makeZone(10, 1);
         if (!doc.save(target).empty())
             return std::string("the first save failed");
-        const std::string oldBytes = readFile(target);
+        const std::string oldBytes = folder.read("zone.rlm");
         if (::mount(nullptr, folder.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
             return std::string(kSkip) + "no read-only remount: " + std::strerror(errno);
-
         doc.world().zoneName = "changed";
-        std::string out = "save: " + doc.save(target) + "\n";
-        out += std::string("file: ") + (readFile(target) == oldBytes ? "old" : "changed") + "\n";
+        std::string out = "save: " + doc.save(target) + "\n" + fileAndFolder(folder, "zone.rlm", oldBytes);
         Document reopened;
-        const std::string opened = reopened.open(target);
-        out += "open: " + opened + reopened.world().zoneName + "\n";
-        return out;
+        out += "open: " + reopened.open(target);
+        return out + reopened.world().zoneName + "\n";
     });
     SKIP_UNLESS_MOUNTED(report);
     EXPECT_EQ(report, "save: Unable to write to " + target + ", it is read-only or opened by someone else.\n"
                       "file: old\n"
+                      "folder: zone.rlm\n"
                       "open: Sample zone of 10 rooms\n");
 }
 
+// A process limit on file sizes fails the write part way, as a disk that fills up while it is written.
 TEST(FileSizeLimit, SaveBeyondTheLimitFailsAndKeepsTheOldFile)
 {
-    // A process limit on file sizes (no privileges needed): the write fails part way, as on a disk
-    // that fills up while the file is written.
     TempFolder folder;
     const std::string target = folder.file("zone.rlm");
     auto report = tarnholt::testing::runInChild([&] {
@@ -215,14 +187,12 @@ TEST(FileSizeLimit, SaveBeyondTheLimitFailsAndKeepsTheOldFile)
         doc.world() = zoneWithDescription(10 * 1024);
         if (!doc.save(target).empty())
             return std::string("the first save failed");
-        const std::string oldBytes = readFile(target);
-        struct rlimit limit {};
-        limit.rlim_cur = 64 * 1024;
-        limit.rlim_max = RLIM_INFINITY;
+        const std::string oldBytes = folder.read("zone.rlm");
+        const struct rlimit limit{64 * 1024, RLIM_INFINITY};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return std::string("no file size limit");
         doc.world() = zoneWithDescription(100 * 1024);
-        return "save: " + doc.save(target) + "\n" + fileAndFolder(target, oldBytes, folder);
+        return "save: " + doc.save(target) + "\n" + fileAndFolder(folder, "zone.rlm", oldBytes);
     });
     ASSERT_TRUE(report.exited);
     EXPECT_EQ(report.output, "save: An unexpected error occurred while writing " + target + ".\n"

@@ -40,22 +40,21 @@ bool childEnded(pid_t child)
     return ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child;
 }
 
-// Waits until a file other than `target` in `folder` holds at least `bytes` bytes, or `child` ended.
-void waitForBytesBeside(const std::string& folder, const std::string& target, std::uintmax_t bytes, pid_t child)
+// Waits until a file other than zone.rlm holds at least `bytes` bytes, or `child` ended.
+void waitForBytesBeside(const TempFolder& folder, std::uintmax_t bytes, pid_t child)
 {
     for (std::error_code error; !childEnded(child); std::this_thread::sleep_for(std::chrono::microseconds(20)))
-        for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-            if (entry.path().filename() != target && entry.file_size(error) >= bytes && !error)
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path(), error))
+            if (entry.path().filename() != "zone.rlm" && entry.file_size(error) >= bytes && !error)
                 return;
 }
 
-// Waits until `target` alone is left in `folder` with `size` bytes (the new file renamed into
-// place), or `child` ended.
-void waitForRename(const TempFolder& folder, const std::string& target, std::uintmax_t size, pid_t child)
+// Waits until zone.rlm alone is left with `size` bytes (the new file renamed into place), or `child` ended.
+void waitForRename(const TempFolder& folder, std::uintmax_t size, pid_t child)
 {
     for (std::error_code error; !childEnded(child); std::this_thread::sleep_for(std::chrono::microseconds(20)))
-        if (folder.names() == std::vector<std::string>{target} &&
-            std::filesystem::file_size(folder.file(target), error) == size && !error)
+        if (folder.names() == std::vector<std::string>{"zone.rlm"}
+            && std::filesystem::file_size(folder.file("zone.rlm"), error) == size && !error)
             return;
 }
 
@@ -84,11 +83,10 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
         ASSERT_EQ(writeFileAtomically(target, oldBytes), FileError::None) << "round " << round;
         pid_t child = tarnholt::testing::startChild([&] { after.save(target).empty() ? ::_exit(0) : ::_exit(1); });
         ASSERT_GT(child, 0);
-        const int percent = std::min(round * 2, 100);
         if (round >= kRounds - 4)
-            waitForRename(folder, "zone.rlm", newBytes.size(), child);
-        else if (percent > 0)
-            waitForBytesBeside(folder.path(), "zone.rlm", newBytes.size() * percent / 100, child);
+            waitForRename(folder, newBytes.size(), child);
+        else if (round > 0)
+            waitForBytesBeside(folder, newBytes.size() * std::min(round * 2, 100) / 100, child);
         if (round > 50)
             std::this_thread::sleep_for(std::chrono::microseconds(500 * (round - 50)));
         ::kill(child, SIGKILL);
@@ -119,10 +117,10 @@ TEST(KilledSave, TargetIsAlwaysTheWholeOldOrTheWholeNewFile)
               << temporariesLeft << " left a temporary file\n";
 }
 
+// Generation writes one file after another; killed at any point, each file holds one whole version
+// and a completed run tidies up.
 TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
 {
-    // Generation writes one file after another; killed at any point, each file holds one whole
-    // version and a completed run tidies up.
     TempFolder folder;
     TempFolder reference;
     Universe universe;
@@ -132,14 +130,14 @@ TEST(KilledSave, GenerationLeavesEveryAreaFileWhole)
     auto generate = [&](World& world, const std::string& dir) {
         return Generator(universe, world).generate(dir, questions).written;
     };
-    ASSERT_TRUE(generate(before, reference.path()));
-    std::map<std::string, std::string> oldFiles;
-    for (const std::string& name : reference.names())
-        oldFiles[name] = reference.read(name);
-    ASSERT_TRUE(generate(after, reference.path()));
-    std::map<std::string, std::string> newFiles;
-    for (const std::string& name : reference.names())
-        newFiles[name] = reference.read(name);
+    auto filesOf = [&](World& world) {
+        EXPECT_TRUE(generate(world, reference.path()));
+        std::map<std::string, std::string> files;
+        for (const std::string& name : reference.names())
+            files[name] = reference.read(name);
+        return files;
+    };
+    std::map<std::string, std::string> oldFiles = filesOf(before), newFiles = filesOf(after);
     ASSERT_EQ(oldFiles.size(), newFiles.size());
     ASSERT_GE(oldFiles.size(), 5u); // four area files and the component lists
 

@@ -44,7 +44,7 @@ TEST(ShopArchive, StoresVersionOneAndLoadsAnyVersion)
     EXPECT_EQ(fresh.data(), RecordBytes().i32(1).str("").str("").i32(0).i32(0).i32(0).i32(0).bytes
                                 + std::string(17, '\0'));
 
-    std::string bytes = smithyBytes(7); // the version number is not used
+    const std::string bytes = smithyBytes(7); // the version number is not used
     Archive in(bytes);
     Shop loaded;
     loaded.Serialize(in);
@@ -58,10 +58,8 @@ TEST(ShopRenames, EachKindReachesOnlyItsOwnReferencesExactly)
     for (const char* other : {"Smith", "Forge", "shield"})
         s.RenameItemRef(other, "X");
     s.RenameItemRef("Sword", "Blade");
-    s.RenameMobRef("smith", "X");
-    s.RenameMobRef("Forge", "X");
-    s.RenameRoomRef("Smith", "X");
-    s.RenameRoomRef("FORGE", "X");
+    s.RenameMobRef("smith", "X"), s.RenameMobRef("Forge", "X");
+    s.RenameRoomRef("Smith", "X"), s.RenameRoomRef("FORGE", "X");
     Shop expected = smithy();
     expected.itemsSold = {"Blade", "(None)", "Blade", "", "Shield"};
     EXPECT_EQ(s, expected);

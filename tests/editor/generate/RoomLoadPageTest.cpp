@@ -194,8 +194,6 @@ private slots:
         click(page.get(), "Add to Load");
 
         QCOMPARE(shape(tree(*page)), qt("0[1]"));
-        QCOMPARE(tree(*page)->topLevelItem(0)->text(0), qt("Load Mob guard, 100%, Max 1"));
-        QCOMPARE(tree(*page)->topLevelItem(0)->child(0)->text(0), qt("Load and Equip Item sword at Wielded, 50%, Max 1"));
         QCOMPARE(tree(*page)->currentItem(), tree(*page)->topLevelItem(0)->child(0));
         QCOMPARE(page->currentLoad(), 1);
 
@@ -260,8 +258,7 @@ private slots:
         QCOMPARE(page->currentLoad(), 1);
         clickNode(*page, 3);
         click(page.get(), "Add to Load"); // after the last: appended
-        QCOMPARE(room_.loads.size(), std::size_t(5));
-        QCOMPARE(room_.loads[4].item, std::string("sword"));
+        QVERIFY(room_.loads.size() == 5 && room_.loads[4].item == "sword");
         QCOMPARE(page->currentLoad(), 4);
 
         // Update changes the current load only, without the zero check of Add.
@@ -270,7 +267,6 @@ private slots:
                      "probability:0"});
         click(page.get(), "Update Load");
         QVERIFY(room_.loads[1].task == LoadAction::GiveItem && room_.loads[1].condition == 1 && room_.loads[1].probability == 0);
-        QCOMPARE(room_.loads[1].item + room_.loads[0].mob + room_.loads[2].mob, std::string("chestab"));
         QVERIFY(questions_.messages.empty());
         QCOMPARE(shape(tree(*page)), qt("0[1],2,3,4"));
         QCOMPARE(tree(*page)->topLevelItem(0)->child(0)->text(0), qt("Load and Give Item chest, 0%, Max 1"));

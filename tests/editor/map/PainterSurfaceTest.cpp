@@ -16,10 +16,8 @@ const Pen doorPen{Pen::Style::Solid, 3, Color{200, 30, 0}};
 const Pen borderPen{Pen::Style::Solid, 3, Color{0, 0, 0}};
 const Brush roomBrush{Brush::Style::Solid, Color{255, 255, 200}};
 
-/// Everything the map draws, several times over so that the second and later shapes and names come
-/// from the stores: hatched cells, room boxes with names (short, wrapping, taller than the box, with
-/// line breaks, tabs, "&" and accented letters), exit lines in every direction and length, a line of
-/// no length, circles, lines that leave the picture, opaque text.
+/// Everything the map draws (awkward names, lines in every direction, off the picture, of no length),
+/// several times over so that the later shapes and names come from the stores.
 void drawScene(QPainter& painter, bool caches)
 {
     PainterSurface surface(painter);
@@ -77,10 +75,8 @@ QImage paint(bool caches, QTransform transform, bool antialiased,
     return image;
 }
 
-/// One paint of the room boxes of a view scrolled by `scroll`, with their names, on a picture of
-/// `format`. Some boxes lie partly beyond the picture's edges, two rooms share a name, one box has
-/// another colour. With `crossed`, a line runs through every other box before its name is drawn, so that
-/// the pixels under the name are not the ones it was drawn on before.
+/// Room boxes and names of a view scrolled by `scroll`, some beyond the edges; with `crossed`, a line
+/// runs through every other box first, so the pixels under a name differ from the last paint.
 QImage paintNames(QImage::Format format, QPoint scroll, bool crossed, bool caches)
 {
     QImage image(300, 200, format);
@@ -107,14 +103,7 @@ QImage paintNames(QImage::Format format, QPoint scroll, bool crossed, bool cache
     return image;
 }
 
-struct NamePaint {
-    QPoint scroll;
-    bool crossed = false;
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(std::vector<NamePaint>)
 
 /// The stores of laid-out names and shape pictures must not change a single pixel, and stay bounded.
 class PainterSurfaceTest : public QObject {
@@ -155,75 +144,64 @@ private slots:
 
     // Names drawn again are copied from pictures of the pixels they changed, and only over the pixels they
     // were drawn on: scrolled, at the picture's edges, over a line drawn since, the picture is exact.
-    void namesSameAsQPainter_data()
-    {
-        QTest::addColumn<QImage::Format>("format");
-        QTest::addColumn<std::vector<NamePaint>>("paints");
-        const std::vector<NamePaint> still(4, NamePaint{QPoint(0, 0), false});
-        QTest::newRow("same place") << QImage::Format_ARGB32_Premultiplied << still;
-        QTest::newRow("window without alpha") << QImage::Format_RGB32 << still;
-        QTest::newRow("other format, not copied") << QImage::Format_RGB888 << still;
-        QTest::newRow("scrolled between paints")
-            << QImage::Format_ARGB32_Premultiplied
-            << std::vector<NamePaint>{{{0, 0}}, {{0, 0}}, {{13, 7}}, {{-20, 45}}, {{90, 90}}, {{45, 0}}, {{0, 0}}};
-        QTest::newRow("pixels under the names change")
-            << QImage::Format_ARGB32_Premultiplied
-            << std::vector<NamePaint>{{{0, 0}}, {{0, 0}}, {{0, 0}, true}, {{0, 0}}, {{0, 0}, true}, {{0, 0}, true}};
-        QTest::newRow("scrolled to the edge and crossed")
-            << QImage::Format_RGB32
-            << std::vector<NamePaint>{{{40, 30}}, {{40, 30}}, {{0, 0}}, {{-1, -1}, true}, {{40, 30}}, {{40, 30}, true}};
-    }
-
     void namesSameAsQPainter()
     {
-        QFETCH(QImage::Format, format);
-        QFETCH(std::vector<NamePaint>, paints);
-        for (const NamePaint& at : paints) {
-            const QImage direct = paintNames(format, at.scroll, at.crossed, false);
-            QCOMPARE(paintNames(format, at.scroll, at.crossed, true), direct);
+        struct Paint {
+            QPoint scroll;
+            bool crossed = false;
+        };
+        struct Row {
+            QImage::Format format;
+            std::vector<Paint> paints;
+        };
+        const Row rows[] = {
+            {QImage::Format_RGB888, std::vector<Paint>(4, Paint{QPoint(0, 0)})}, // another format: never copied
+            {QImage::Format_ARGB32_Premultiplied, {{{0, 0}}, {{0, 0}}, {{13, 7}}, {{-20, 45}}, {{90, 90}}, {{45, 0}}, {{0, 0}}}},
+            {QImage::Format_ARGB32_Premultiplied, {{{0, 0}}, {{0, 0}}, {{0, 0}, true}, {{0, 0}}, {{0, 0}, true}, {{0, 0}, true}}},
+            {QImage::Format_RGB32, {{{40, 30}}, {{40, 30}}, {{0, 0}}, {{-1, -1}, true}, {{40, 30}}, {{40, 30}, true}}},
+        };
+        for (const Row& row : rows) {
+            PainterSurface::clearCaches();
+            for (const Paint& at : row.paints) {
+                const QImage direct = paintNames(row.format, at.scroll, at.crossed, false);
+                QCOMPARE(paintNames(row.format, at.scroll, at.crossed, true), direct);
+            }
+            if (row.format == QImage::Format_RGB888)
+                QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
+            else
+                QVERIFY(PainterSurface::cachedTextStamps() > 0);
         }
-        if (format == QImage::Format_RGB888)
-            QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
-        else
-            QVERIFY(PainterSurface::cachedTextStamps() > 0);
     }
 
     // A painter clipped by its user, or moved by part of a pixel, draws every name itself.
-    void namesNotCopied_data()
-    {
-        QTest::addColumn<bool>("clipped");
-        QTest::addColumn<QTransform>("transform");
-        QTest::newRow("clipped") << true << QTransform();
-        QTest::newRow("half a pixel") << false << QTransform::fromTranslate(0.5, 0);
-        QTest::newRow("scaled") << false << QTransform::fromScale(2, 2);
-    }
-
     void namesNotCopied()
     {
-        QFETCH(bool, clipped);
-        QFETCH(QTransform, transform);
-        auto paintOnce = [&](bool caches) {
-            QImage image(200, 120, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.setTransform(transform);
-            if (clipped)
-                painter.setClipRect(QRect(0, 0, 120, 70));
-            PainterSurface surface(painter);
-            surface.setCachesEnabled(caches);
-            surface.setTextTransparent(true);
-            surface.setPen(borderPen);
-            surface.setBrush(roomBrush);
-            for (int x : {10, 100}) {
-                surface.drawRectangle({x + 10, 10, x + 70, 70});
-                surface.drawText({x, 10, x + 80, 70}, "Great Hall");
-            }
-            return image;
-        };
-        const QImage direct = paintOnce(false);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(paintOnce(true), direct);
-        QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
+        for (const auto& [clipped, transform] : {std::pair{true, QTransform()}, std::pair{false, QTransform::fromTranslate(0.5, 0)},
+                                                 std::pair{false, QTransform::fromScale(2, 2)}}) {
+            PainterSurface::clearCaches();
+            auto paintOnce = [&](bool caches) {
+                QImage image(200, 120, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.setTransform(transform);
+                if (clipped)
+                    painter.setClipRect(QRect(0, 0, 120, 70));
+                PainterSurface surface(painter);
+                surface.setCachesEnabled(caches);
+                surface.setTextTransparent(true);
+                surface.setPen(borderPen);
+                surface.setBrush(roomBrush);
+                for (int x : {10, 100}) {
+                    surface.drawRectangle({x + 10, 10, x + 70, 70});
+                    surface.drawText({x, 10, x + 80, 70}, "Great Hall");
+                }
+                return image;
+            };
+            const QImage direct = paintOnce(false);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(paintOnce(true), direct);
+            QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
+        }
     }
 
     void painterKeepsShapePen()
@@ -251,8 +229,7 @@ private slots:
         for (std::size_t i = 0; i < PainterSurface::maxCachedTexts + 100; ++i)
             surface.drawText({0, 0, 80, 60}, "N" + std::to_string(i));
         QCOMPARE(PainterSurface::cachedTexts(), PainterSurface::maxCachedTexts);
-        // Drawn again (the ones still kept, newest first), the names are kept as pictures too, as many as
-        // that store holds.
+        // Drawn again, newest first, the names are kept as pictures too, as many as that store holds.
         image.fill(Qt::white);
         for (std::size_t i = PainterSurface::maxCachedTexts + 100; i-- > 0;)
             surface.drawText({0, 0, 80, 60}, "N" + std::to_string(i));

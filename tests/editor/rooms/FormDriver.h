@@ -1,7 +1,6 @@
 #pragma once
 
-// Drives the editor's forms the way a person does (typing, choosing list entries, clicking buttons
-// and tabs, answering the modal pick list), and holds the small zone the room, mob, item and shop
+// Drives the editor's forms as a person does, and holds the small zone the room, mob, item and shop
 // editor tests work in.
 
 #include <QAbstractButton>
@@ -18,10 +17,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
 #include "app/Questions.h"
+#include "editor/app/EditorTestSupport.h"
 #include "items/CItemSheet.h"
 #include "items/ItemTypes.h"
 #include "mobs/CMobSheet.h"
@@ -36,7 +35,8 @@
 
 namespace tarnholt::testing {
 
-inline QString qt(const char* text) { return QString::fromUtf8(text); }
+using test::choose;
+using test::qt;
 
 /// The button whose text is `text` among the children of `root`, enabled or not.
 inline QAbstractButton* findButton(QWidget* root, const QString& text)
@@ -54,8 +54,7 @@ template <typename T> T* findNamed(QWidget* root, const char* name) { return roo
 inline void click(QWidget* root, const char* text)
 {
     QAbstractButton* button = findButton(root, qt(text));
-    QVERIFY2(button != nullptr, text);
-    QVERIFY2(button->isEnabled(), text);
+    QVERIFY2(button != nullptr && button->isEnabled(), text);
     // Check boxes and option buttons answer on their mark and text, not on the whole cell they fill.
     const bool marked = button->inherits("QCheckBox") || button->inherits("QRadioButton");
     QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
@@ -71,13 +70,7 @@ inline void tick(QWidget* page, const char* text, bool ticked)
     QCOMPARE(box->isChecked(), ticked);
 }
 
-inline void type(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
+inline void type(QLineEdit* field, const QString& text) { test::typeInto(field, text); }
 
 /// Types several lines, pressing Return between them.
 inline void type(QPlainTextEdit* field, const QString& text)
@@ -99,17 +92,6 @@ inline void type(QWidget* page, const char* name, const char* text)
     auto* field = findNamed<QLineEdit>(page, name);
     QVERIFY2(field != nullptr, name);
     type(field, qt(text));
-}
-
-/// Picks the entry `text` as a person would from the drop-down.
-inline bool choose(QComboBox* combo, const QString& text)
-{
-    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0)
-        return false;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    return true;
 }
 
 inline QStringList entries(const QComboBox* combo)
@@ -156,8 +138,8 @@ inline void clickTab(CPropertySheet& sheet, const char* title) { clickTab(sheet,
 
 inline QString currentTab(const CPropertySheet& sheet) { return sheet.tabs()->tabText(sheet.tabs()->currentIndex()); }
 
-/// Every text a person reads on `root`, sorted: labels, shown buttons, frames. Figures the page works
-/// out (named labels) and the empty flag boxes a table does not fill are left out.
+/// Every text a person reads on `root`, sorted unless asked not to: labels (not the named ones, which
+/// show worked-out figures), shown buttons, frames.
 inline QStringList shownTexts(QWidget* root, bool sorted = true)
 {
     QStringList texts;
@@ -193,28 +175,6 @@ inline QStringList namesOf(const std::vector<FlagEntry>& table)
     return names;
 }
 
-/// Acts on the next pick list that opens modally (from a button click that follows).
-inline void onPickList(std::function<void(CPickList&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* form = qobject_cast<CPickList*>(QApplication::activeModalWidget());
-        if (form != nullptr)
-            act(*form);
-    });
-}
-
-/// Clicks the entry `text` of a pick list and then "Use".
-inline void pickEntry(CPickList& form, const QString& text)
-{
-    auto* list = form.findChild<QListWidget*>();
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!found.isEmpty())
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-    QTest::mouseClick(findButton(&form, qt("Use")), Qt::LeftButton);
-    if (form.isVisible())
-        form.reject(); // never leave a modal form open behind a failing test
-}
-
 /// What a pick list showed: its title, its texts (prompt, buttons) and its entries in list order.
 struct PickListSeen {
     QString title;
@@ -222,17 +182,24 @@ struct PickListSeen {
     QStringList offered;
 };
 
-/// Records the next pick list, then picks `entry` from it (or cancels it when `entry` is empty).
+/// Records the next pick list to open, then clicks `entry` and "Use" (or cancels when `entry` is empty).
 inline void pickFromNext(PickListSeen& seen, const QString& entry)
 {
-    onPickList([&seen, entry](CPickList& form) {
-        seen.title = form.windowTitle();
-        seen.texts = shownTexts(&form);
-        seen.offered = listEntries(form.findChild<QListWidget*>());
-        if (entry.isEmpty())
-            form.reject();
-        else
-            pickEntry(form, entry);
+    QTimer::singleShot(0, [&seen, entry] {
+        auto* form = qobject_cast<CPickList*>(QApplication::activeModalWidget());
+        if (form == nullptr)
+            return;
+        auto* list = form->findChild<QListWidget*>();
+        seen.title = form->windowTitle();
+        seen.texts = shownTexts(form);
+        seen.offered = listEntries(list);
+        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!found.isEmpty())
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
+        if (!entry.isEmpty())
+            QTest::mouseClick(findButton(form, qt("Use")), Qt::LeftButton);
+        if (form->isVisible())
+            form->reject(); // never leave a modal form open behind a failing test
     });
 }
 
@@ -274,8 +241,8 @@ inline Mob makeMob(const char* identifier, int32_t vnum)
     return mob;
 }
 
-/// The zone: rooms with doors locked by the keys, mobs and items whose names begin alike, a baker
-/// with every field set, a sword, a locked chest.
+/// Rooms with doors locked by the keys, mobs and items whose names begin alike, a baker with every
+/// field set, a sword, a locked chest.
 inline World sampleZone()
 {
     World world;
@@ -347,7 +314,7 @@ inline World sampleZone()
 }
 
 /// The zone with the Universe, an empty template library and scripted answers; opens the editors
-/// shown and active like the modal editors they are.
+/// shown and active, as modal editors are.
 struct Editors {
     World world = sampleZone();
     Universe universe;

