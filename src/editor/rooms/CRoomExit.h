@@ -39,6 +39,7 @@ private:
     int direction_ = 0;
     std::vector<QRadioButton*> directions_;
     QComboBox* target_ = nullptr;
+    int listedRooms_ = -1; // entries of target_ made from the World; -1 until made
     QComboBox* key_ = nullptr;
     QCheckBox* openable_ = nullptr;
     QCheckBox* pickable_ = nullptr;

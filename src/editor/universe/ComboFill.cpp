@@ -8,7 +8,7 @@
 
 namespace tarnholt {
 
-void ComboFill::fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& current)
+int ComboFill::fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& current)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(entries.size()) + 1);
@@ -19,6 +19,17 @@ void ComboFill::fill(QComboBox* combo, const std::vector<std::string>& entries, 
     const bool blocked = combo->blockSignals(true);
     combo->clear();
     combo->addItems(texts);
+    combo->blockSignals(blocked);
+    const int listed = static_cast<int>(texts.size());
+    select(combo, listed, current);
+    return listed;
+}
+
+void ComboFill::select(QComboBox* combo, int listed, const std::string& current)
+{
+    const bool blocked = combo->blockSignals(true);
+    while (combo->count() > listed)
+        combo->removeItem(combo->count() - 1);
     int index = matchIndex(combo, current);
     if (index < 0) {
         combo->addItem(CText::toQt(current));
@@ -74,11 +85,11 @@ void ComboFill::mobs(QComboBox* combo, const World& world, const std::string& cu
     fill(combo, list, current);
 }
 
-void ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
+int ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
 {
     std::vector<std::string> list;
     world.roomIdentifiers(list);
-    fill(combo, list, current);
+    return fill(combo, list, current);
 }
 
 void ComboFill::names(QComboBox* combo, const std::vector<FlagEntry>& table, const std::string& current)

@@ -19,13 +19,17 @@ class World;
 /// a last entry and selected, so that reading the list back never drops or repoints it.
 class ComboFill {
 public:
-    static void fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& current);
+    /// Returns how many entries the list holds before any added last entry (the empty one included).
+    static int fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& current);
+    /// Selects `current` in a list whose first `listed` entries a filler made, without making the
+    /// list again: a last entry added for an earlier value is removed first.
+    static void select(QComboBox* combo, int listed, const std::string& current);
 
     static void items(QComboBox* combo, const World& world, const std::string& current);
     /// Only the items whose type is "Key".
     static void keys(QComboBox* combo, const World& world, const std::string& current);
     static void mobs(QComboBox* combo, const World& world, const std::string& current);
-    static void rooms(QComboBox* combo, const World& world, const std::string& current);
+    static int rooms(QComboBox* combo, const World& world, const std::string& current);
     /// The names of a Universe table.
     static void names(QComboBox* combo, const std::vector<FlagEntry>& table, const std::string& current);
 

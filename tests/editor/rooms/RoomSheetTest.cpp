@@ -110,8 +110,11 @@ void RoomSheetTest::exitEditsFollowTheDirection()
     QCOMPARE(entries(target), (QStringList{QString(), qt("temple"), qt("hall"), qt("cellar"), qt("#0")}));
 
     click(page, "South"); // the exit to the other zone survives a visit
+    QCOMPARE(entries(target).last(), qt("#3050 the gate"));
+    QCOMPARE(target->currentText(), qt("#3050 the gate"));
     click(page, "North");
     QCOMPARE(target->currentText(), qt("hall"));
+    QCOMPARE(entries(target).size(), 5); // and leaves the list with it
     type(findNamed<QPlainTextEdit>(page, "description"), qt("A narrow door."));
     click(page, "Starts Reset Locked");
     click(page, "Openable");
