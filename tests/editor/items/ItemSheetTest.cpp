@@ -417,11 +417,8 @@ private slots:
         auto sheet = f_->item(makeItem<LightValues>("", "Light", -1));
         QWidget* page = sheet->activePage();
         type(page, "identifier", "dagger");
-        PickListSeen seen;
-        pickFromNext(seen, qt("sword"));
-        click(page, "Copy Item");
-        QCOMPARE(seen.title, qt("Select an item to copy from"));
-        QVERIFY(seen.texts.contains(qt("Select one of the following items to copy from:")));
+        PickListSeen seen = pickThrough(page, "Copy Item", qt("sword"));
+        QVERIFY(seen.asks(qt("Select an item to copy from"), qt("Select one of the following items to copy from:")));
         QCOMPARE(seen.offered, words("box|brass key|chest|iron key|rag|sword"));
         QCOMPARE(findNamed<QLineEdit>(page, "identifier")->text(), qt("dagger"));
         clickTab(*sheet, "Weapon"); // the value page follows the copied type
@@ -441,11 +438,8 @@ private slots:
 
         auto sheet = f_->item(f_->world.items[1]); // the sword, vnum 3012
         type(sheet->activePage(), "identifier", "torch");
-        PickListSeen seen;
-        pickFromNext(seen, qt("Lantern"));
-        click(sheet->activePage(), "Use Template");
-        QCOMPARE(seen.title, qt("Select an item template to use"));
-        QVERIFY(seen.texts.contains(qt("Select one of the following item templates to use:")));
+        PickListSeen seen = pickThrough(sheet->activePage(), "Use Template", qt("Lantern"));
+        QVERIFY(seen.asks(qt("Select an item template to use"), qt("Select one of the following item templates to use:")));
         QCOMPARE(tabTitles(*sheet).last(), qt("Light"));
         click(sheet.get(), "OK");
         Item expected = lantern;

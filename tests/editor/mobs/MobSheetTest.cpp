@@ -297,11 +297,8 @@ private slots:
 
         auto sheet = f_->mob(f_->world.mobs[1]); // "guard", vnum 3002
         type(sheet->activePage(), "identifier", "watchman");
-        PickListSeen seen;
-        pickFromNext(seen, qt("Shopkeeper"));
-        click(sheet->activePage(), "Use Template");
-        QCOMPARE(seen.title, qt("Select a mob template to use"));
-        QVERIFY(seen.texts.contains(qt("Select one of the following mob templates to use:")));
+        PickListSeen seen = pickThrough(sheet->activePage(), "Use Template", qt("Shopkeeper"));
+        QVERIFY(seen.asks(qt("Select a mob template to use"), qt("Select one of the following mob templates to use:")));
         clickTab(*sheet, "Speech");
         QCOMPARE(findNamed<QListWidget>(sheet->activePage(), "speech")->count(), 0);
         click(sheet.get(), "OK");

@@ -180,6 +180,12 @@ struct PickListSeen {
     QString title;
     QStringList texts;
     QStringList offered;
+
+    /// Whether the list had this title and showed this prompt.
+    bool asks(const QString& expectedTitle, const QString& prompt) const
+    {
+        return title == expectedTitle && texts.contains(prompt);
+    }
 };
 
 /// Records the next pick list to open, then clicks `entry` and "Use" (or cancels when `entry` is empty).
@@ -201,6 +207,15 @@ inline void pickFromNext(PickListSeen& seen, const QString& entry)
         if (form->isVisible())
             form->reject(); // never leave a modal form open behind a failing test
     });
+}
+
+/// Clicks `button` on `page` and answers the pick list it opens with `entry` (cancels when empty).
+inline PickListSeen pickThrough(QWidget* page, const char* button, const QString& entry)
+{
+    PickListSeen seen;
+    pickFromNext(seen, entry);
+    click(page, button);
+    return seen;
 }
 
 template <class Values> Item makeItem(const char* identifier, const char* type, int vnum = 0)

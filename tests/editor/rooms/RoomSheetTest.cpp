@@ -141,11 +141,8 @@ void RoomSheetTest::copyRoomLeavesNoExits()
     auto sheet = f_->room(f_->world.rooms[0]);
     QWidget* page = sheet->activePage();
     type(page, "identifier", "sanctum");
-    PickListSeen seen;
-    pickFromNext(seen, qt("hall"));
-    click(page, "Copy Room");
-    QCOMPARE(seen.title, qt("Select a room to copy from"));
-    QVERIFY(seen.texts.contains(qt("Select one of the following rooms to copy from:")));
+    PickListSeen seen = pickThrough(page, "Copy Room", qt("hall"));
+    QVERIFY(seen.asks(qt("Select a room to copy from"), qt("Select one of the following rooms to copy from:")));
     QCOMPARE(findNamed<QLineEdit>(page, "name")->text(), qt("The Hall")); // the page shows the copy at once
     click(sheet.get(), "OK");
 
@@ -168,11 +165,8 @@ void RoomSheetTest::useTemplateKeepsExitsAndIdentifier()
     auto sheet = f_->room(f_->world.rooms[0]);
     QWidget* page = sheet->activePage();
     type(page, "identifier", "glade");
-    PickListSeen seen;
-    pickFromNext(seen, QString()); // cancelled: nothing changes
-    click(page, "Use Template");
-    QCOMPARE(seen.title, qt("Select a room template to use"));
-    QVERIFY(seen.texts.contains(qt("Select one of the following room templates to use:")));
+    PickListSeen seen = pickThrough(page, "Use Template", QString()); // cancelled: nothing changes
+    QVERIFY(seen.asks(qt("Select a room template to use"), qt("Select one of the following room templates to use:")));
     QCOMPARE(findNamed<QLineEdit>(page, "name")->text(), qt("The Temple"));
 
     pickFromNext(seen, qt("Forest path"));
