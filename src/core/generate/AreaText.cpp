@@ -1,7 +1,6 @@
 #include "generate/AreaText.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "app/Questions.h"
 #include "world/Encoding.h"
@@ -184,12 +183,10 @@ std::string_view trimRightView(std::string_view text) { return text.substr(0, tr
 
 std::string importedIdentifier(int32_t vnum, std::string_view name)
 {
-    char number[16];
-    const char* const end = std::to_chars(number, number + sizeof number, vnum).ptr;
     std::string identifier;
-    identifier.reserve(2 + static_cast<std::size_t>(end - number) + name.size());
+    identifier.reserve(13 + name.size()); // "#", sign and ten digits, " "
     identifier += '#';
-    identifier.append(number, static_cast<std::size_t>(end - number));
+    appendNumber(identifier, vnum);
     identifier += ' ';
     identifier += name;
     return identifier;

@@ -314,9 +314,9 @@ std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::st
 
         // Only the flags the file sets are worn, "Takeable" included.
         wearFlags.clear();
-        decodeFlagWords(words, 0, universe.itemExtraFlags, extraFlags, FlagMode::Set);
-        decodeFlagWords(words, 0, universe.classRestrictions, classRestrictions, FlagMode::Inverted);
-        decodeFlagWords(words, 0, universe.wearFlags, wearFlags, FlagMode::Set);
+        decodeFlagWords(words, universe.itemExtraFlags, extraFlags, FlagMode::Set);
+        decodeFlagWords(words, universe.classRestrictions, classRestrictions, FlagMode::Inverted);
+        decodeFlagWords(words, universe.wearFlags, wearFlags, FlagMode::Set);
     }
 
     valueRecord = createItemValues(itemType);

@@ -215,7 +215,7 @@ std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::str
     const std::string& actionWord = flagWords[0];
     if (!complete(scanFormatted(line, "%s %s %d", {&flagWords[0], &flagWords[1], &alignment}), 3))
         return {};
-    decodeFlagWords(flagWords, 0, universe.mobFlags, flags, FlagMode::Set);
+    decodeFlagWords(flagWords, universe.mobFlags, flags, FlagMode::Set);
     attackCountIndex = (wordContains(actionWord, universe.extraOneHitFlag, 0) ? 1 : 0)
         + (wordContains(actionWord, universe.extraTwoHitFlag, 0) ? 2 : 0);
 

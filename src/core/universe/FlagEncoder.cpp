@@ -100,11 +100,11 @@ void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, i
     }
 }
 
-void decodeFlagWords(std::span<const std::string> words, int firstField, const std::vector<FlagEntry>& table,
+void decodeFlagWords(std::span<const std::string> words, const std::vector<FlagEntry>& table,
                      std::vector<std::string>& names, FlagMode mode)
 {
     for (std::size_t i = 0; i < words.size(); ++i)
-        decodeFlags(words[i], table, firstField + static_cast<int>(i), names, mode);
+        decodeFlags(words[i], table, static_cast<int>(i), names, mode);
 }
 
 bool wordContains(const std::string& word, const FlagEntry& entry, int field)

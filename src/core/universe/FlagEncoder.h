@@ -38,9 +38,9 @@ private:
 /// `word` contains its code (mode Set) or does not (mode Inverted).
 void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, int field,
                  std::vector<std::string>& names, FlagMode mode);
-/// The same for consecutive words: `words[i]` is the word of field `firstField + i`. The names come
-/// field by field, each field's in table order, as from one decodeFlags call per word.
-void decodeFlagWords(std::span<const std::string> words, int firstField, const std::vector<FlagEntry>& table,
+/// The same for the words of a line: `words[i]` is the word of field i. The names come field by field,
+/// each field's in table order.
+void decodeFlagWords(std::span<const std::string> words, const std::vector<FlagEntry>& table,
                      std::vector<std::string>& names, FlagMode mode);
 
 /// True when the entry belongs to `field` and `word` contains its code.
