@@ -126,10 +126,11 @@ std::vector<int32_t> vnumsOf(const std::vector<R>& records)
 }
 
 // The text of the area file being made and its CR LF form, shared by all files of a run: a large
-// zone's files reuse the same two chunks of memory instead of taking fresh ones each.
+// zone's files reuse the same two chunks of memory instead of taking fresh ones each. The chunks are
+// small enough to stay in the processor's cache while they are converted and handed to the file.
 struct AreaBuffers {
-    static constexpr std::size_t kChunk = std::size_t(1) << 20;
-    AreaBuffers() { text.reserve(kChunk + 65536); }
+    static constexpr std::size_t kChunk = std::size_t(1) << 16;
+    AreaBuffers() { text.reserve(kChunk + 16384); }
     std::string text;
     // The CR LF form of a piece of `text`; only ever grows, and is never cleared or filled in
     // before it is written.
@@ -210,7 +211,8 @@ thread_local const Lane* currentLane = nullptr;
 // One share of a run made apart from the others: its warnings, its flag encoder and its file,
 // which is only written aside. The run renames the file into place, and adds the warnings to its
 // own, once everything before it in the run's order has succeeded, so a run that stops leaves the
-// same files and warnings as one that made everything in order.
+// same files and warnings as one that made everything in order. (Only a full disk differs: what a
+// share has written aside may take the room a file before it in that order needed.)
 struct Generator::Share {
     std::vector<Warning> warnings;
     FlagEncoder encoder;

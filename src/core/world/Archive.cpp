@@ -9,7 +9,7 @@ namespace tarnholt {
 
 namespace {
 constexpr const char* kEndOfFile = "archive ended before the data could be read";
-constexpr std::size_t kWindow = std::size_t(1) << 20;
+constexpr std::size_t kWindow = std::size_t(1) << 16;
 } // namespace
 
 Archive::Archive() : loading_(false) {}

@@ -197,13 +197,16 @@ void AtomicFileWriter::write(std::string_view data)
         fail(err);
         return;
     }
+    written_ += data.size();
 #ifdef SYNC_FILE_RANGE_WRITE
     // Start the disk writes of what is in now, without waiting for them: the flush at commit then
     // finds most of the file already on its way instead of all of it still to do.
-    if (durability_ == Durability::OnDisk && data.size() >= kStartWritebackBytes)
-        ::sync_file_range(fd_, static_cast<off_t>(written_), static_cast<off_t>(data.size()), SYNC_FILE_RANGE_WRITE);
+    if (durability_ == Durability::OnDisk && written_ - writebackFrom_ >= kStartWritebackBytes) {
+        ::sync_file_range(fd_, static_cast<off_t>(writebackFrom_), static_cast<off_t>(written_ - writebackFrom_),
+                          SYNC_FILE_RANGE_WRITE);
+        writebackFrom_ = written_;
+    }
 #endif
-    written_ += data.size();
 }
 
 FileError AtomicFileWriter::commit()

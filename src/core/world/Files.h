@@ -71,12 +71,14 @@ public:
 private:
     void fail(int err);
 
-    static constexpr std::size_t kStartWritebackBytes = 256 * 1024;
+    // Disk writes are started whenever this much has been written since they were last started.
+    static constexpr std::size_t kStartWritebackBytes = 1024 * 1024;
 
     std::string path_;
     std::string temp_;
     int fd_ = -1;
     std::size_t written_ = 0;
+    std::size_t writebackFrom_ = 0; // where the bytes whose disk writes are not started yet begin
     Durability durability_;
     FileError error_ = FileError::None;
     bool committed_ = false;

@@ -177,10 +177,12 @@ void CRoomLoadPage::fillFields(const LoadAction* action)
     action_->setCurrentIndex(inRange(source.task, LoadAction::taskNames()));
     // A new load starts on "Do Always".
     condition_->setCurrentIndex(inRange(source.condition, LoadAction::conditionNames()));
-    ComboFill::mobs(mob_, world_, source.mob);
-    ComboFill::items(item_, world_, source.item);
+    // The records cannot change while the room's editor is open: their lists are made for the first
+    // load shown, and each other load only selects in them.
+    ComboFill::mobs(mob_, world_, source.mob, listedMobs_);
+    ComboFill::items(item_, world_, source.item, listedItems_);
     ComboFill::names(equipPosition_, universe_.equipPositions, source.equipPosition);
-    ComboFill::items(container_, world_, source.container);
+    ComboFill::items(container_, world_, source.container, listedContainers_);
     probability_->setText(QString::number(source.probability));
     maxLoad_->setText(QString::number(source.maxLoad));
     comment_->setText(CText::toQt(source.comment));

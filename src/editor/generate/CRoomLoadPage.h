@@ -69,6 +69,10 @@ private:
     QComboBox* item_ = nullptr;
     QComboBox* equipPosition_ = nullptr;
     QComboBox* container_ = nullptr;
+    // Entries of mob_, item_ and container_ made from the World; -1 until made.
+    int listedMobs_ = -1;
+    int listedItems_ = -1;
+    int listedContainers_ = -1;
     QLineEdit* probability_ = nullptr;
     QLineEdit* maxLoad_ = nullptr;
     QLineEdit* comment_ = nullptr;

@@ -125,12 +125,8 @@ void CRoomExit::loadExit()
 {
     const Exit& exit = room_.exits[static_cast<std::size_t>(direction_)];
     directions_[static_cast<std::size_t>(direction_)]->setChecked(true);
-    // The rooms cannot change while the editor is open: the list is made once, for the first
-    // direction shown, and each other direction only selects in it.
-    if (listedRooms_ < 0)
-        listedRooms_ = ComboFill::rooms(target_, world_, exit.target);
-    else
-        ComboFill::select(target_, listedRooms_, exit.target);
+    // Made for the first direction shown; each other direction only selects in it.
+    ComboFill::rooms(target_, world_, exit.target, listedRooms_);
     ComboFill::keys(key_, world_, exit.key);
     openable_->setChecked(exit.openable == 1);
     pickable_->setChecked(exit.pickable == 1);

@@ -78,7 +78,7 @@ void CRoomMove::activate()
     moving_->setChecked(room_.moving == 1);
     ignoreBoat_->setChecked(room_.ignoreBoat == 1);
     ignoreFly_->setChecked(room_.ignoreFly == 1);
-    ComboFill::rooms(moveTo_, world_, room_.moveTo);
+    ComboFill::rooms(moveTo_, world_, room_.moveTo, listedRooms_);
     moveText_->setText(CText::toQt(room_.moveText));
     moveSpeed_->setText(QString::number(room_.moveSpeed));
     moveTimer_->setText(QString::number(room_.moveTimer));

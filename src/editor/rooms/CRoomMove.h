@@ -32,6 +32,7 @@ private:
     QCheckBox* ignoreBoat_ = nullptr;
     QCheckBox* ignoreFly_ = nullptr;
     QComboBox* moveTo_ = nullptr;
+    int listedRooms_ = -1; // entries of moveTo_ made from the World; -1 until made
     QLineEdit* moveText_ = nullptr;
     QLineEdit* moveSpeed_ = nullptr;
     QLineEdit* moveTimer_ = nullptr;

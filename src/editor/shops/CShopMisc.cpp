@@ -57,8 +57,8 @@ CShopMisc::CShopMisc(Shop& shop, const World& world, Questions& questions, QWidg
 
 void CShopMisc::activate()
 {
-    ComboFill::rooms(room_, world_, shop_.room);
-    ComboFill::mobs(keeper_, world_, shop_.keeper);
+    ComboFill::rooms(room_, world_, shop_.room, listedRooms_);
+    ComboFill::mobs(keeper_, world_, shop_.keeper, listedKeepers_);
     profitBuying_->setText(QString::number(shop_.profitBuying));
     profitSelling_->setText(QString::number(shop_.profitSelling));
     openTime_->setText(QString::number(shop_.openTime));

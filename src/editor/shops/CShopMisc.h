@@ -25,6 +25,8 @@ private:
     const World& world_;
     QComboBox* room_ = nullptr;
     QComboBox* keeper_ = nullptr;
+    int listedRooms_ = -1; // entries of room_ and keeper_ made from the World; -1 until made
+    int listedKeepers_ = -1;
     QLineEdit* profitBuying_ = nullptr;
     QLineEdit* profitSelling_ = nullptr;
     QLineEdit* openTime_ = nullptr;

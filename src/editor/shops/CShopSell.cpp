@@ -40,12 +40,19 @@ CShopSell::CShopSell(Shop& shop, const World& world, Questions& questions, QWidg
 
 void CShopSell::activate()
 {
+    // The items cannot change while the editor is open: the lists are made the first time the page
+    // is shown, and later visits only select in them.
+    if (listed_ >= 0) {
+        for (std::size_t i = 0; i < items_.size(); ++i)
+            ComboFill::select(items_[i], listed_, shop_.itemsSold[i]);
+        return;
+    }
     std::vector<std::string> entries{"(None)"};
     std::vector<std::string> identifiers;
     world_.itemIdentifiers(identifiers);
     entries.insert(entries.end(), identifiers.begin(), identifiers.end());
     for (std::size_t i = 0; i < items_.size(); ++i)
-        ComboFill::fill(items_[i], entries, shop_.itemsSold[i]);
+        listed_ = ComboFill::fill(items_[i], entries, shop_.itemsSold[i]);
 }
 
 bool CShopSell::leave()

@@ -24,6 +24,7 @@ private:
     Shop& shop_;
     const World& world_;
     std::array<QComboBox*, 5> items_{};
+    int listed_ = -1; // entries of each of items_ made from the World; -1 until made
 };
 
 } // namespace tarnholt

@@ -85,11 +85,42 @@ void ComboFill::mobs(QComboBox* combo, const World& world, const std::string& cu
     fill(combo, list, current);
 }
 
-int ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
+void ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
 {
     std::vector<std::string> list;
     world.roomIdentifiers(list);
-    return fill(combo, list, current);
+    fill(combo, list, current);
+}
+
+namespace {
+
+template <typename MakeList>
+void fillOnce(QComboBox* combo, const std::string& current, int& listed, MakeList makeList)
+{
+    if (listed >= 0) {
+        ComboFill::select(combo, listed, current);
+        return;
+    }
+    std::vector<std::string> list;
+    makeList(list);
+    listed = ComboFill::fill(combo, list, current);
+}
+
+} // namespace
+
+void ComboFill::items(QComboBox* combo, const World& world, const std::string& current, int& listed)
+{
+    fillOnce(combo, current, listed, [&world](std::vector<std::string>& list) { world.itemIdentifiers(list); });
+}
+
+void ComboFill::mobs(QComboBox* combo, const World& world, const std::string& current, int& listed)
+{
+    fillOnce(combo, current, listed, [&world](std::vector<std::string>& list) { world.mobIdentifiers(list); });
+}
+
+void ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current, int& listed)
+{
+    fillOnce(combo, current, listed, [&world](std::vector<std::string>& list) { world.roomIdentifiers(list); });
 }
 
 void ComboFill::names(QComboBox* combo, const std::vector<FlagEntry>& table, const std::string& current)

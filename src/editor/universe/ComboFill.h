@@ -29,7 +29,13 @@ public:
     /// Only the items whose type is "Key".
     static void keys(QComboBox* combo, const World& world, const std::string& current);
     static void mobs(QComboBox* combo, const World& world, const std::string& current);
-    static int rooms(QComboBox* combo, const World& world, const std::string& current);
+    static void rooms(QComboBox* combo, const World& world, const std::string& current);
+    /// The same lists for a page that is shown again and again while its editor is open, when the
+    /// records cannot change: the list is made the first time (`listed` < 0, then set to what `fill`
+    /// returned) and afterwards `current` is only selected in it.
+    static void items(QComboBox* combo, const World& world, const std::string& current, int& listed);
+    static void mobs(QComboBox* combo, const World& world, const std::string& current, int& listed);
+    static void rooms(QComboBox* combo, const World& world, const std::string& current, int& listed);
     /// The names of a Universe table.
     static void names(QComboBox* combo, const std::vector<FlagEntry>& table, const std::string& current);
 

@@ -110,9 +110,14 @@ TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
         const GenerateResult result = Generator(universe, large).generate(folder.path(), questions);
         std::string out = std::string("written: ") + (result.written ? "yes" : "no") + "\nmessage: " + result.message
             + "\ntold: " + (questions.messages.empty() ? std::string() : questions.messages.back()) + "\n";
+        // The ".wld" is written while the objects and mobs are, so whether those two still found room
+        // depends on which got to the disk first; either way each file is whole.
         for (const auto& [name, bytes] : oldFiles) {
             const bool replaced = std::count(result.files.begin(), result.files.end(), folder.file(name)) > 0;
-            out += name + ": " + (folder.read(name) == bytes ? "old" : replaced ? "new" : "damaged") + "\n";
+            const bool old = folder.read(name) == bytes;
+            const bool eitherWay = name == "42.obj" || name == "42.mob";
+            out += name + ": " + (eitherWay && (old || replaced) ? "whole" : old ? "old" : replaced ? "new" : "damaged")
+                + "\n";
         }
         return out + fileAndFolder(folder, "42.zon", oldFiles["42.zon"]);
     });
@@ -120,8 +125,8 @@ TEST(FullDisk, GenerationStopsAndLeavesEveryFileWhole)
     EXPECT_EQ(report, "written: no\n"
                       "message: Destination disk drive is full.\n"
                       "told: Destination disk drive is full.\n"
-                      "42.mob: new\n"
-                      "42.obj: new\n"
+                      "42.mob: whole\n"
+                      "42.obj: whole\n"
                       "42.wld: old\n"
                       "42.zon: old\n"
                       "file: old\n"

@@ -330,6 +330,11 @@ private slots:
         QCOMPARE(combo(*page, "item")->currentText(), qt("#3012 a lamp"));
         click(page.get(), "Update Load");
         QCOMPARE(room_.loads, before);
+        clickNode(*page, 0);
+        page->activate(); // the entries added for the other zone's references go again
+        QCOMPARE(combo(*page, "item")->count(), 3);
+        QCOMPARE(combo(*page, "item")->itemText(2), qt("chest"));
+        QCOMPARE(combo(*page, "container")->count(), 3);
     }
 
     void unknownTaskAndConditionShowNothing()

@@ -157,10 +157,14 @@ void ShopSheetTest::reopeningShowsTheStoredChoices()
     shop.textSellerLacksItem = "You have no such thing.";
     shop.textShopBought = "Thanks.";
 
-    // Every page writes back what it shows: visiting them all and confirming changes nothing.
+    // Every page writes back what it shows: visiting them all, some twice, and confirming changes
+    // nothing. A second visit selects in the lists made by the first and does not add "gone" again.
     auto sheet = f_->shop(shop, CShopSheet::editShopTitle());
-    for (const char* tab : {"Buys", "Sells", "Shop Text"})
+    for (const char* tab : {"Buys", "Sells", "Shop Settings", "Sells"})
         clickTab(*sheet, tab);
+    QCOMPARE(entries(slot(sheet->activePage(), "itemSold", 4)), words("|(None)|brass key|sword|chest|box|rag|iron key|gone"));
+    QCOMPARE(slot(sheet->activePage(), "itemSold", 5)->currentText(), qt("iron key"));
+    clickTab(*sheet, "Shop Text");
     QCOMPARE(fieldUnder(sheet->activePage(), kTextLabels[5])->text(), qt("Thanks."));
     click(sheet.get(), "OK");
     QCOMPARE(sheet->result(), int(QDialog::Accepted));
