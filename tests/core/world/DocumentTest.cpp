@@ -127,7 +127,7 @@ TEST(Document, LoadingThroughAWindowEqualsLoadingTheWholeFile)
         room.description = std::string(static_cast<std::size_t>(i % 700), static_cast<char>('a' + i % 26));
         w.rooms.push_back(room);
     }
-    w.rooms[1500].description = std::string(3u << 20, 'x'); // three windows in one text
+    w.rooms[1500].description = std::string(3u << 20, 'x'); // a text of many windows
     const std::string full = Document::storeWorld(w);
     ASSERT_GT(full.size(), 4u << 20);
 
