@@ -1,5 +1,6 @@
 // Opens arbitrary bytes as a world document, as a whole and as a file read a few bytes at a time
-// (which must give the same World), then writes the World's area files in memory.
+// through a window of a few dozen bytes (which must give the same World), then writes the World's
+// area files in memory.
 #include "FuzzSupport.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         loaded = false; // "Unexpected file format."
     }
     const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 13;
+    const std::size_t window = size == 0 ? 1 : 1 + data[size - 1] % 64;
     std::size_t at = 0;
     World pieces;
     try {
@@ -32,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 at += n;
                 return n;
             },
-            size);
+            size, window);
         pieces.Serialize(ar);
         if (!loaded || Document::storeWorld(pieces) != Document::storeWorld(world))
             std::abort(); // read a piece at a time, the same bytes must make the same World

@@ -9,7 +9,6 @@ namespace tarnholt {
 
 namespace {
 constexpr const char* kEndOfFile = "archive ended before the data could be read";
-constexpr std::size_t kWindow = std::size_t(1) << 16;
 } // namespace
 
 Archive::Archive() : loading_(false) {}
@@ -21,7 +20,10 @@ Archive::Archive(Sink sink, std::size_t chunkSize) : loading_(false), sink_(std:
     out_.reserve(chunkSize_ + 4096);
 }
 
-Archive::Archive(Source source, std::size_t size) : loading_(true), source_(std::move(source)), sourceLeft_(size) {}
+Archive::Archive(Source source, std::size_t size, std::size_t window)
+    : loading_(true), source_(std::move(source)), sourceLeft_(size), windowSize_(window)
+{
+}
 
 void Archive::refill(std::size_t size)
 {
@@ -29,7 +31,7 @@ void Archive::refill(std::size_t size)
     // Never more than the source has left: a hostile length fails here, before any allocation.
     if (!source_ || size - kept > sourceLeft_)
         failEndOfData();
-    const std::size_t want = std::max(size, std::min(kWindow, kept + sourceLeft_));
+    const std::size_t want = std::max(size, std::min(windowSize_, kept + sourceLeft_));
     if (window_.size() < want) {
         std::string larger(want, '\0');
         if (kept > 0)

@@ -32,9 +32,11 @@ public:
     void flush();
     /// An archive that loads `size` bytes from `source`, which reads up to `count` bytes into `into`
     /// and returns how many it read (0 at the end). They are read a window at a time, so a large
-    /// file is never held whole in memory; a source that gives fewer bytes ends the data early.
+    /// file is never held whole in memory; a source that gives fewer bytes ends the data early. A
+    /// value longer than `window` gets a window of its own size.
     using Source = std::function<std::size_t(char* into, std::size_t count)>;
-    Archive(Source source, std::size_t size);
+    static constexpr std::size_t kDefaultWindow = std::size_t(1) << 16;
+    Archive(Source source, std::size_t size, std::size_t window = kDefaultWindow);
 
     bool isLoading() const { return loading_; }
     bool isStoring() const { return !loading_; }
@@ -137,6 +139,7 @@ private:
     std::size_t chunkSize_ = 0;
     Source source_;
     std::size_t sourceLeft_ = 0; // bytes the source has still to give
+    std::size_t windowSize_ = 0; // how much a refill reads ahead at least
     std::string window_;         // what `in_` views when loading from a source
 };
 

@@ -138,7 +138,7 @@ TEST(Document, LoadingThroughAWindowEqualsLoadingTheWholeFile)
     doc.world().basePath.clear(); // set from the file's name on open
     EXPECT_EQ(Document::storeWorld(doc.world()), full);
 
-    auto loadThrough = [&](std::size_t size, std::size_t piece) {
+    auto loadThrough = [&](std::size_t size, std::size_t piece, std::size_t window = Archive::kDefaultWindow) {
         std::size_t at = 0;
         Archive ar(
             [&](char* into, std::size_t count) {
@@ -147,13 +147,15 @@ TEST(Document, LoadingThroughAWindowEqualsLoadingTheWholeFile)
                 at += n;
                 return n;
             },
-            size);
+            size, window);
         World loaded;
         loaded.Serialize(ar);
         return loaded;
     };
     World pieces = loadThrough(full.size(), 7);
     EXPECT_EQ(Document::storeWorld(pieces), full);
+    World smallWindow = loadThrough(full.size(), 1000, 40); // most texts are longer than the window
+    EXPECT_EQ(Document::storeWorld(smallWindow), full);
     // The source's own size is what counts: it ends early, or is told of fewer bytes than it has.
     for (std::size_t cut : {std::size_t(1), std::size_t(1000), full.size() / 2, full.size() - 1})
         EXPECT_THROW(loadThrough(cut, 1u << 16), ArchiveError) << "cut at " << cut;
