@@ -63,9 +63,8 @@ std::string ComboFill::chosen(const QComboBox* combo)
 
 void ComboFill::items(QComboBox* combo, const World& world, const std::string& current)
 {
-    std::vector<std::string> list;
-    world.itemIdentifiers(list);
-    fill(combo, list, current);
+    int listed = -1;
+    items(combo, world, current, listed);
 }
 
 void ComboFill::keys(QComboBox* combo, const World& world, const std::string& current)
@@ -80,16 +79,14 @@ void ComboFill::keys(QComboBox* combo, const World& world, const std::string& cu
 
 void ComboFill::mobs(QComboBox* combo, const World& world, const std::string& current)
 {
-    std::vector<std::string> list;
-    world.mobIdentifiers(list);
-    fill(combo, list, current);
+    int listed = -1;
+    mobs(combo, world, current, listed);
 }
 
 void ComboFill::rooms(QComboBox* combo, const World& world, const std::string& current)
 {
-    std::vector<std::string> list;
-    world.roomIdentifiers(list);
-    fill(combo, list, current);
+    int listed = -1;
+    rooms(combo, world, current, listed);
 }
 
 namespace {
