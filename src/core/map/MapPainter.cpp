@@ -104,13 +104,20 @@ void MapPainter::line(Surface& surface, Point from, Point to, const Rect& visibl
 void MapPainter::draw(Surface& surface, const World& world, const MapIndex& index, const Rect& visible)
 {
     surface.save();
-    drawGrid(surface, visible);
-    drawWorld(surface, world, index, visible);
+    index.query(visible, visibleItems_);
+    drawGrid(surface, visible, index.items());
+    drawItems(surface, world, index.items(), visible);
     surface.restore();
     surface.setTextTransparent(false);
 }
 
 void MapPainter::drawGrid(Surface& surface, const Rect& visible)
+{
+    visibleItems_.clear();
+    drawGrid(surface, visible, {});
+}
+
+void MapPainter::drawGrid(Surface& surface, const Rect& visible, const std::vector<MapItem>& items)
 {
     constexpr int64_t origin = MapGeometry::origin, pitch = MapGeometry::pitch, box = MapGeometry::box;
     surface.setBrush(Brush{Brush::Style::DiagonalCross, Color{127, 127, 127}});
@@ -120,16 +127,41 @@ void MapPainter::drawGrid(Surface& surface, const Rect& visible)
     // The first column and row start at the cell at or before the scroll position (division toward zero).
     const int64_t x0 = ((visible.left - origin) / pitch) * pitch;
     const int64_t y0 = ((visible.top - origin) / pitch) * pitch;
+    if (x0 >= visible.right || y0 >= visible.bottom)
+        return;
+    const auto columns = static_cast<std::size_t>((visible.right - x0 + pitch - 1) / pitch);
+    const auto rows = static_cast<std::size_t>((visible.bottom - y0 + pitch - 1) / pitch);
+
+    // A room box is drawn over the cell at its place with an opaque fill and an outline wider than the
+    // cell's, so that cell is left out here: a full view of rooms then costs little more than the rooms.
+    covered_.assign(columns * rows, false);
+    for (uint32_t at : visibleItems_) {
+        const MapItem& item = items[at];
+        if (item.kind != MapItem::Kind::Room)
+            break;
+        const int64_t dx = item.a.x - origin - x0, dy = item.a.y - origin - y0;
+        if (dx < 0 || dy < 0 || dx % pitch != 0 || dy % pitch != 0)
+            continue;
+        const auto column = static_cast<std::size_t>(dx / pitch), row = static_cast<std::size_t>(dy / pitch);
+        if (column < columns && row < rows)
+            covered_[column * rows + row] = true;
+    }
+    std::size_t cell = 0;
     for (int64_t x = x0; x < visible.right; x += pitch)
         for (int64_t y = y0; y < visible.bottom; y += pitch)
-            surface.drawRectangle({origin + x, origin + y, origin + box + x, origin + box + y});
+            if (!covered_[cell++])
+                surface.drawRectangle({origin + x, origin + y, origin + box + x, origin + box + y});
 }
 
 void MapPainter::drawWorld(Surface& surface, const World& world, const MapIndex& index, const Rect& visible)
 {
     index.query(visible, visibleItems_);
-    const std::vector<MapItem>& items = index.items();
+    drawItems(surface, world, index.items(), visible);
+}
 
+void MapPainter::drawItems(Surface& surface, const World& world, const std::vector<MapItem>& items,
+                           const Rect& visible)
+{
     // Rooms come first in the index's order, exits after them.
     std::size_t next = 0;
     const Pen border{Pen::Style::Solid, exitPenWidth, toColor(settings_.roomBorderColor())};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "MapTestKit.h"
 #include "map/MapGestures.h"
 #include "map/MapIndex.h"
@@ -72,6 +74,31 @@ TEST(MapPainter, GridStartsAtTheCellBeforeTheScrollPosition)
         MapPainter(DisplaySettings{}).drawGrid(surface, row.visible);
         ASSERT_EQ(surface.draws.size(), row.count);
         EXPECT_EQ(surface.draws.front().rect, row.first);
+    }
+}
+
+// A room box hides the cell under it, so that cell's hatched box is not drawn; every other cell is.
+TEST(MapPainter, GridLeavesOutTheCellsUnderRoomBoxes)
+{
+    World world;
+    addRoom(world, "A", 0, 0);
+    addRoom(world, "Twin", 0, 0);
+    addRoom(world, "B", 2, 1);
+    addRoom(world, "Far", 40, 40); // outside the view
+    for (const Rect& visible : {screen, Rect{100, 50, 1700, 1050}}) {
+        MapIndex index;
+        index.rebuild(world);
+        RecordingSurface surface;
+        MapPainter(DisplaySettings{}).draw(surface, world, index, visible);
+        std::vector<Rect> cells, boxes;
+        for (const auto& draw : surface.ofKind(Op::Rectangle))
+            (draw.state.pen.style == Pen::Style::Dotted ? cells : boxes).push_back(draw.rect);
+        const std::size_t columns = visible.left == 0 ? 18 : 19, rows = 12;
+        EXPECT_EQ(cells.size(), columns * rows - 2);
+        for (const Rect& box : {Rect{30, 30, 90, 90}, Rect{210, 120, 270, 180}})
+            EXPECT_EQ(std::count(cells.begin(), cells.end(), box), 0);
+        EXPECT_EQ(std::count(cells.begin(), cells.end(), Rect{120, 30, 180, 90}), 1);
+        EXPECT_EQ(boxes.size(), 3u);
     }
 }
 

@@ -3,7 +3,11 @@
 #include <QtTest>
 #include <vector>
 
+#include "map/MapIndex.h"
+#include "map/MapPainter.h"
 #include "map/PainterSurface.h"
+#include "settings/DisplaySettings.h"
+#include "world/World.h"
 
 using namespace tarnholt;
 
@@ -201,6 +205,45 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(paintOnce(true), direct);
             QCOMPARE(PainterSurface::cachedTextStamps(), std::size_t{0});
+        }
+    }
+
+    // The grid cells under room boxes are left out of a paint: the picture is the one with every cell drawn
+    // first, scrolled by whole cells or not, with rooms cut by the edges, names and exits.
+    void roomsHideTheGridUnderThem()
+    {
+        World world;
+        for (int column = -1; column < 6; ++column)
+            for (int row = 0; row < 4; ++row)
+                if ((column + row) % 3 != 0) {
+                    Room& room = world.rooms.emplace_back();
+                    room.column = column, room.row = row;
+                    room.identifier = "R" + std::to_string(column) + "-" + std::to_string(row);
+                    Exit& east = room.exits.edit(1);
+                    east.target = "R" + std::to_string(column + 1) + "-" + std::to_string(row);
+                    east.placement = 3;
+                }
+        MapIndex index;
+        index.rebuild(world);
+        const DisplaySettings settings;
+        for (const QPoint scroll : {QPoint(0, 0), QPoint(45, 20), QPoint(90, 180), QPoint(7, 93)}) {
+            auto paintView = [&](bool everyCell) {
+                QImage image(420, 300, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.translate(-scroll);
+                PainterSurface surface(painter);
+                const Rect visible{scroll.x(), scroll.y(), scroll.x() + 420, scroll.y() + 300};
+                MapPainter mapPainter(settings);
+                if (everyCell) {
+                    mapPainter.drawGrid(surface, visible);
+                    mapPainter.drawWorld(surface, world, index, visible);
+                } else {
+                    mapPainter.draw(surface, world, index, visible);
+                }
+                return image;
+            };
+            QCOMPARE(paintView(false), paintView(true));
         }
     }
 
