@@ -206,6 +206,18 @@ struct Lane {
 
 thread_local const Lane* currentLane = nullptr;
 
+// The flag tables stay as they are while a run writes, so an encoder may keep what it learns of them.
+class FixedTables {
+public:
+    explicit FixedTables(FlagEncoder& encoder) : encoder_(encoder) { encoder_.setTablesFixed(true); }
+    ~FixedTables() { encoder_.setTablesFixed(false); }
+    FixedTables(const FixedTables&) = delete;
+    FixedTables& operator=(const FixedTables&) = delete;
+
+private:
+    FlagEncoder& encoder_;
+};
+
 } // namespace
 
 // One share of a run made apart from the others: its warnings, its flag encoder and its file,
@@ -261,6 +273,7 @@ GenerateResult Generator::generate(const std::string& outDir, Questions& questio
     if (assignAllVnums(questions, result)) {
         // From here on nothing changes the World: lookups by Identifier are hashed for the writing.
         World::IndexScope index(world_);
+        const FixedTables fixed(encoder_);
         result.written = writeAreaFiles(outDir, questions, result);
     }
     result.warnings = warnings_;
@@ -335,6 +348,7 @@ template <typename Make>
 void Generator::makeShare(Share& share, Make make)
 {
     const Lane lane{this, &share.warnings, &share.encoder};
+    const FixedTables fixed(share.encoder);
     const Lane* const outer = currentLane;
     currentLane = &lane;
     try {

@@ -25,18 +25,48 @@ bool listHas(const std::vector<std::string>& names, const std::string& name)
 
 } // namespace
 
+namespace {
+
+// One more than the largest field index of the table: the words it needs.
+std::size_t wordsNeeded(const std::vector<FlagEntry>& table)
+{
+    std::size_t words = 0;
+    for (const FlagEntry& entry : table)
+        if (entry.field >= 0)
+            words = std::max(words, static_cast<std::size_t>(entry.field) + 1);
+    return words;
+}
+
+} // namespace
+
+void FlagEncoder::setTablesFixed(bool fixed)
+{
+    tablesFixed_ = fixed;
+    knownTables_.clear();
+}
+
 void FlagEncoder::openWords(const std::vector<FlagEntry>& table)
 {
-    for (const FlagEntry& entry : table)
-        if (entry.field >= 0 && words_.size() <= static_cast<std::size_t>(entry.field))
-            words_.resize(static_cast<std::size_t>(entry.field) + 1);
+    std::size_t words = 0;
+    if (tablesFixed_) {
+        auto known = std::find_if(knownTables_.begin(), knownTables_.end(), [&](const KnownTable& t) {
+            return t.entries == table.data() && t.size == table.size();
+        });
+        if (known == knownTables_.end())
+            known = knownTables_.insert(knownTables_.end(), {table.data(), table.size(), wordsNeeded(table)});
+        words = known->words;
+    } else {
+        words = wordsNeeded(table);
+    }
+    if (words_.size() < words)
+        words_.resize(words);
 }
 
 void FlagEncoder::addCodeOf(std::string_view name, const std::vector<FlagEntry>& table)
 {
     auto it = std::find_if(table.begin(), table.end(), [&](const FlagEntry& e) { return e.name == name; });
-    if (it != table.end() && it->field >= 0)
-        words_[static_cast<std::size_t>(it->field)] += it->code;
+    if (it != table.end())
+        addEntry(*it);
 }
 
 void FlagEncoder::addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode)
@@ -48,7 +78,7 @@ void FlagEncoder::addNames(const std::vector<std::string>& names, const std::vec
     } else {
         for (const FlagEntry& entry : table)
             if (entry.field >= 0 && !listHas(names, entry.name))
-                words_[static_cast<std::size_t>(entry.field)] += entry.code;
+                addEntry(entry);
     }
 }
 

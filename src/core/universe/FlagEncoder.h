@@ -26,12 +26,24 @@ public:
 
     const std::vector<std::string>& words() const { return words_; }
 
+    /// While set, the tables given are taken to stay as they are (a generation run), so the number
+    /// of words each needs is worked out once instead of for every record. Clearing it forgets them.
+    void setTablesFixed(bool fixed);
+
 private:
     /// Adds words until every field index of `table` has one.
     void openWords(const std::vector<FlagEntry>& table);
     void addCodeOf(std::string_view name, const std::vector<FlagEntry>& table);
 
     std::vector<std::string> words_;
+
+    struct KnownTable {
+        const FlagEntry* entries;
+        std::size_t size;
+        std::size_t words;
+    };
+    bool tablesFixed_ = false;
+    std::vector<KnownTable> knownTables_;
 };
 
 /// Flag decoder: for every entry of `table` with the given field, appends its name to `names` when

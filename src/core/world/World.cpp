@@ -143,6 +143,7 @@ struct World::Index {
     IdentifierIndex items;
     IdentifierIndex rooms;
     std::unordered_map<std::pair<int, int>, std::size_t, CellHash> cells;
+    bool cellsBuilt = false;
 };
 
 World::World() = default;
@@ -217,6 +218,13 @@ const Room* World::findRoom(std::string_view identifier) const
 Room* World::roomAt(int column, int row)
 {
     if (index_) {
+        // Few scopes ask for cells, so their index is made on the first question.
+        if (!index_->cellsBuilt) {
+            index_->cells.reserve(rooms.size());
+            for (std::size_t i = 0; i < rooms.size(); ++i)
+                index_->cells.emplace(std::make_pair(rooms[i].column, rooms[i].row), i);
+            index_->cellsBuilt = true;
+        }
         auto it = index_->cells.find({column, row});
         return it == index_->cells.end() ? nullptr : &rooms[it->second];
     }
@@ -432,9 +440,6 @@ World::IndexScope::IndexScope(const World& world) : world_(world), owner_(!world
     index->mobs.build(world.mobs);
     index->items.build(world.items);
     index->rooms.build(world.rooms);
-    index->cells.reserve(world.rooms.size());
-    for (std::size_t i = 0; i < world.rooms.size(); ++i)
-        index->cells.emplace(std::make_pair(world.rooms[i].column, world.rooms[i].row), i);
     world.index_ = std::move(index);
 }
 

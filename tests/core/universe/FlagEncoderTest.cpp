@@ -49,6 +49,25 @@ TEST(FlagEncoder, SetModeFollowsListOrderAndSkipsUnknownNames)
     EXPECT_EQ(encoder.words(), (Names{"B", "TH"}));
 }
 
+// With fixed tables the words a table needs are learnt once; clearing the setting learns them again.
+TEST(FlagEncoder, FixedTablesAreLearntOnceAndForgottenWhenCleared)
+{
+    std::vector<FlagEntry> table{{"first", "A", -1, 0}, {"second", "B", -1, 1}};
+    FlagEncoder encoder;
+    encoder.setTablesFixed(true);
+    for (int run = 0; run < 2; ++run) {
+        encoder.reset();
+        encoder.addNames({"second"}, table, FlagMode::Set);
+        EXPECT_EQ(encoder.words(), (Names{"", "B"}));
+    }
+    table[0].field = 3; // changed in place: the same entries, as far as the encoder can tell
+    encoder.setTablesFixed(false);
+    encoder.setTablesFixed(true);
+    encoder.reset();
+    encoder.addNames({"first"}, table, FlagMode::Set);
+    EXPECT_EQ(encoder.words(), (Names{"", "", "", "A"}));
+}
+
 TEST(FlagEncoder, EntriesOutsideTheOpenWords)
 {
     FlagEncoder encoder;
