@@ -24,11 +24,13 @@
 #include "world/World.h"
 
 #ifdef TARNHOLT_PAINT_RASTER
-#include <QGuiApplication>
+#include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 
 #include "map/PainterSurface.h"
+#include "universe/ComboFill.h"
 #endif
 
 using namespace tarnholt;
@@ -238,6 +240,20 @@ void BM_PaintRasterLongNames(benchmark::State& state)
 
 BENCHMARK(BM_PaintRasterLongNames)->ArgNames({"rooms", "empty"})->Args({20'000, 0})->Unit(benchmark::kMicrosecond);
 
+// The room list of a room editor's pages (exits, moving room): every room of the zone in a drop-down
+// list, with the last room selected.
+void BM_RoomList(benchmark::State& state)
+{
+    const World& world = zoneOf(static_cast<int>(state.range(0))).world;
+    for (auto _ : state) {
+        QComboBox combo;
+        ComboFill::rooms(&combo, world, world.rooms.back().identifier);
+        benchmark::DoNotOptimize(combo.currentIndex());
+    }
+}
+
+BENCHMARK(BM_RoomList)->ArgName("rooms")->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
 /// Paints the view `count` times; a profiler that counts the instructions of this function alone
 /// (valgrind --tool=callgrind --toggle-collect='*repaint*') gets the cost of a paint without the
 /// noise of a busy machine.
@@ -369,10 +385,10 @@ private:
 int main(int argc, char** argv)
 {
 #ifdef TARNHOLT_PAINT_RASTER
-    // Fonts and images need the application object; no window is shown.
+    // Fonts, images and the drop-down list need the application object; no window is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     // --write-images=FOLDER or --compare-images=FOLDER, with --only=FILE and --repaints=N.
     std::string folder, only;
     bool compare = false;
