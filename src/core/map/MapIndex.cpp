@@ -1,6 +1,9 @@
 #include "map/MapIndex.h"
 
 #include <algorithm>
+#include <exception>
+#include <system_error>
+#include <thread>
 #include <limits>
 
 #include "rooms/Room.h"
@@ -107,25 +110,14 @@ void MapIndex::clear()
     stamp_ = 0;
 }
 
-void MapIndex::rebuild(const World& world)
+MapIndex::ExitItems MapIndex::exitItems(const World& world, std::size_t begin, std::size_t end)
 {
-    clear();
-    roomCount_ = world.rooms.size();
-    // Many exits look up their target: let the World answer from its hash indexes meanwhile.
-    World::IndexScope lookups(world);
-
-    items_.reserve(world.rooms.size() * 3);
-    for (std::size_t i = 0; i < world.rooms.size(); ++i) {
-        MapItem item;
-        item.kind = MapItem::Kind::Room;
-        item.room = static_cast<int32_t>(i);
-        item.a = MapGeometry::roomOrigin(world.rooms[i]);
-        items_.push_back(item);
-    }
-
+    ExitItems out;
+    out.items.reserve((end - begin) * 3);
     // The pen of the exit line drawn last so far, which the circle of a missing "#" room is outlined with.
     MapItem::Ink lastInk = MapItem::Ink::RoomBorder;
-    for (std::size_t i = 0; i < world.rooms.size(); ++i) {
+    bool lineSeen = false;
+    for (std::size_t i = begin; i < end; ++i) {
         const Room& from = world.rooms[i];
         for (int d = 0; d < 10; ++d) {
             const Exit& exit = from.exits[static_cast<std::size_t>(d)];
@@ -141,7 +133,9 @@ void MapIndex::rebuild(const World& world)
                 if (exit.target.front() == '#') {
                     item.kind = MapItem::Kind::MissingTarget;
                     item.ink = lastInk;
-                    items_.push_back(item);
+                    out.items.push_back(item);
+                    if (!lineSeen)
+                        ++out.circlesBeforeFirstLine;
                 }
                 continue;
             }
@@ -158,9 +152,69 @@ void MapIndex::rebuild(const World& world)
             }
             item.kind = twoWay ? MapItem::Kind::TwoWayExit : MapItem::Kind::OneWayExit;
             lastInk = twoWay ? item.ink : MapItem::Ink::OneWayExit;
-            items_.push_back(item);
+            lineSeen = true;
+            out.items.push_back(item);
         }
     }
+    out.lastInk = lastInk;
+    return out;
+}
+
+void MapIndex::rebuild(const World& world)
+{
+    clear();
+    roomCount_ = world.rooms.size();
+    // Many exits look up their target room: let the World answer from a hash index meanwhile.
+    World::IndexScope lookups(world, World::IndexScope::Records::RoomsOnly);
+
+    items_.reserve(world.rooms.size() * 3);
+    for (std::size_t i = 0; i < world.rooms.size(); ++i) {
+        MapItem item;
+        item.kind = MapItem::Kind::Room;
+        item.room = static_cast<int32_t>(i);
+        item.a = MapGeometry::roomOrigin(world.rooms[i]);
+        items_.push_back(item);
+    }
+
+    // The exits of the rooms, in their order. A large World's second half is worked out on another
+    // thread: each exit waits on a few reads from all over memory (its target's slot in the hash
+    // index, the target room, the target's exit back), so two threads get through them in little
+    // more than half the time.
+    constexpr std::size_t kRoomsWorthAThread = 20000;
+    const std::size_t rooms = world.rooms.size();
+    ExitItems first, second;
+    std::exception_ptr failure;
+    std::thread helper;
+    if (rooms >= kRoomsWorthAThread) {
+        try {
+            helper = std::thread([&] {
+                try {
+                    second = exitItems(world, rooms / 2, rooms);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: all of them on this one.
+        }
+    }
+    try {
+        first = exitItems(world, 0, helper.joinable() ? rooms / 2 : rooms);
+    } catch (...) {
+        if (helper.joinable())
+            helper.join();
+        throw;
+    }
+    if (helper.joinable())
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    // A circle takes the pen of the exit line drawn last before it, which for the circles at the start
+    // of the second half is one of the first half's.
+    for (std::size_t i = 0; i < second.circlesBeforeFirstLine; ++i)
+        second.items[i].ink = first.lastInk;
+    items_.insert(items_.end(), first.items.begin(), first.items.end());
+    items_.insert(items_.end(), second.items.begin(), second.items.end());
 
     for (std::size_t id = 0; id < items_.size(); ++id)
         file(static_cast<uint32_t>(id), items_[id].bounds());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 
 #include "world/Archive.h"
@@ -139,8 +140,8 @@ struct World::Index {
             return std::hash<long long>()((static_cast<long long>(p.first) << 32) ^ static_cast<unsigned>(p.second));
         }
     };
-    IdentifierIndex mobs;
-    IdentifierIndex items;
+    std::optional<IdentifierIndex> mobs; // none in a scope of rooms only
+    std::optional<IdentifierIndex> items;
     IdentifierIndex rooms;
     std::unordered_map<std::pair<int, int>, std::size_t, CellHash> cells;
     bool cellsBuilt = false;
@@ -190,14 +191,14 @@ Record* lookup(std::vector<Record>& records, const IdentifierIndex& index, std::
 
 Mob* World::findMob(std::string_view identifier)
 {
-    return index_ ? lookup(mobs, index_->mobs, identifier) : scan(mobs, identifier);
+    return index_ && index_->mobs ? lookup(mobs, *index_->mobs, identifier) : scan(mobs, identifier);
 }
 
 const Mob* World::findMob(std::string_view identifier) const { return const_cast<World*>(this)->findMob(identifier); }
 
 Item* World::findItem(std::string_view identifier)
 {
-    return index_ ? lookup(items, index_->items, identifier) : scan(items, identifier);
+    return index_ && index_->items ? lookup(items, *index_->items, identifier) : scan(items, identifier);
 }
 
 const Item* World::findItem(std::string_view identifier) const
@@ -315,12 +316,12 @@ void clearVnums(std::vector<Record>& records)
 
 void World::appendItemVnumText(std::string& out, std::string_view reference) const
 {
-    appendVnumText(out, reference, items, index_ ? &index_->items : nullptr);
+    appendVnumText(out, reference, items, index_ && index_->items ? &*index_->items : nullptr);
 }
 
 void World::appendMobVnumText(std::string& out, std::string_view reference) const
 {
-    appendVnumText(out, reference, mobs, index_ ? &index_->mobs : nullptr);
+    appendVnumText(out, reference, mobs, index_ && index_->mobs ? &*index_->mobs : nullptr);
 }
 
 void World::appendRoomVnumText(std::string& out, std::string_view reference) const
@@ -432,13 +433,15 @@ void World::RenameRoomRef(const std::string& oldName, const std::string& newName
         r.RenameRoomRef(oldName, newName);
 }
 
-World::IndexScope::IndexScope(const World& world) : world_(world), owner_(!world.index_)
+World::IndexScope::IndexScope(const World& world, Records records) : world_(world), owner_(!world.index_)
 {
     if (!owner_)
         return; // an outer scope already indexes this World
     auto index = std::make_unique<Index>();
-    index->mobs.build(world.mobs);
-    index->items.build(world.items);
+    if (records == Records::All) {
+        index->mobs.emplace().build(world.mobs);
+        index->items.emplace().build(world.items);
+    }
     index->rooms.build(world.rooms);
     world.index_ = std::move(index);
 }

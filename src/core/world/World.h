@@ -80,10 +80,13 @@ public:
 
     /// While an IndexScope lives, lookups use hash indexes built when it was made (same first-match
     /// results as the scans), and vnum texts the vnums of that moment. The World must not change
-    /// Identifiers, vnums, map places or array sizes meanwhile.
+    /// Identifiers, vnums, map places or array sizes meanwhile. A scope made inside another one uses
+    /// the outer scope's indexes.
     class IndexScope {
     public:
-        explicit IndexScope(const World& world);
+        /// Which records get a hash index; the others are still found, by scanning.
+        enum class Records { All, RoomsOnly };
+        explicit IndexScope(const World& world, Records records = Records::All);
         ~IndexScope();
         IndexScope(const IndexScope&) = delete;
         IndexScope& operator=(const IndexScope&) = delete;

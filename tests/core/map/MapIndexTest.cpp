@@ -117,5 +117,51 @@ TEST(MapIndex, StaleIndexNeverReadsPastTheRooms)
     EXPECT_TRUE(paintWorld(world, everything, &index).empty());
 }
 
+// A large World's exits are worked out in two halves; the items are those of one pass in order, a circle
+// at the start of the second half taking the pen of the first half's last line.
+TEST(MapIndex, LargeWorldGivesTheItemsOfOnePass)
+{
+    World small = randomWorld(17, 40);
+    small.rooms[19].exits.clear();
+    setExit(small.rooms[19], 4, "R8", -1); // drawn whole: a one-way line
+    small.rooms[20].exits.clear();
+    setExit(small.rooms[20], 0, "#77", 2); // a circle, then a line
+    setExit(small.rooms[20], 3, "R11", -1);
+    MapIndex smallIndex;
+    smallIndex.rebuild(small);
+
+    constexpr int fillers = 9990; // of the 20,020 rooms the second half starts at the 10,010th: R20
+    World large;
+    for (int i = 0; i < fillers; ++i)
+        addRoom(large, "F" + std::to_string(i), 500 + i % 100, i / 100);
+    for (const Room& room : small.rooms)
+        large.rooms.push_back(room);
+    for (int i = fillers; i < 2 * fillers; ++i)
+        addRoom(large, "F" + std::to_string(i), 500 + i % 100, i / 100);
+    MapIndex largeIndex;
+    largeIndex.rebuild(large);
+
+    std::vector<MapItem> expected, got;
+    for (MapItem item : smallIndex.items())
+        if (item.kind != MapItem::Kind::Room)
+            item.room += fillers, expected.push_back(item);
+    for (const MapItem& item : largeIndex.items())
+        if (item.kind != MapItem::Kind::Room)
+            got.push_back(item);
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].room, expected[i].room) << i;
+        EXPECT_EQ(got[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(got[i].ink, expected[i].ink) << i;
+        EXPECT_EQ(got[i].a, expected[i].a) << i;
+        EXPECT_EQ(got[i].c, expected[i].c) << i;
+    }
+    const auto circle = std::find_if(got.begin(), got.end(), [](const MapItem& item) {
+        return item.room == fillers + 20 && item.kind == MapItem::Kind::MissingTarget;
+    });
+    ASSERT_NE(circle, got.end());
+    EXPECT_EQ(circle->ink, MapItem::Ink::OneWayExit);
+}
+
 } // namespace
 } // namespace tarnholt

@@ -217,6 +217,15 @@ TEST(World, LookupsVnumTextsAndVnumClearing)
         World::IndexScope scope(w); // the first room of a cell, as the scan finds it
         EXPECT_EQ(w.roomAt(2, 3), &w.rooms[0]);
     }
+    {
+        // Mobs and items are still found in a scope that indexes rooms only.
+        World::IndexScope scope(w, World::IndexScope::Records::RoomsOnly);
+        EXPECT_EQ(w.findRoom("hall"), &w.rooms[0]);
+        EXPECT_EQ(w.findMob(w.mobs[0].identifier), &w.mobs[0]);
+        EXPECT_EQ(w.findItem(w.items[0].identifier), &w.items[0]);
+        w.items[0].vnum = 66;
+        EXPECT_EQ(w.itemVnumText(w.items[0].identifier), "66");
+    }
     EXPECT_EQ(w.roomVnumText("#120 the guard"), "120");
     EXPECT_EQ(w.roomVnumText("#12a"), "12");
     EXPECT_EQ(w.mobVnumText("(None)"), "-1");
