@@ -193,6 +193,19 @@ void BM_PaintView(benchmark::State& state)
 
 BENCHMARK(BM_PaintView)->Apply(viewArgs);
 
+// What the view does before the next paint after any change to the World: the index made again.
+void BM_IndexRebuild(benchmark::State& state)
+{
+    const World& world = zoneOf(static_cast<int>(state.range(0))).world;
+    MapIndex index;
+    for (auto _ : state) {
+        index.rebuild(world);
+        benchmark::DoNotOptimize(index.items().data());
+    }
+}
+
+BENCHMARK(BM_IndexRebuild)->ArgName("rooms")->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 #ifdef TARNHOLT_PAINT_RASTER
 // The view's own paint: the background filled, the view's scroll position as the painter's origin,
 // the map drawn through PainterSurface into an image the size of the window.
