@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <system_error>
 #include <thread>
-#include <limits>
 
 #include "rooms/Room.h"
 #include "world/World.h"

@@ -21,8 +21,8 @@ public:
     explicit MapPainter(const DisplaySettings& settings);
 
     /// One paint of the visible area (the view's size placed at the scroll position): grid, rooms,
-    /// exits (the grid cells under room boxes are not drawn, as the boxes hide them); the surface's pen, brush and text colour are restored afterwards and its text background
-    /// is left opaque.
+    /// exits (the grid cells under room boxes are not drawn, as the boxes hide them); the surface's
+    /// pen, brush and text colour are restored afterwards and its text background is left opaque.
     void draw(Surface& surface, const World& world, const MapIndex& index, const Rect& visible);
 
     /// The dotted, hatched box of every cell from the one at or before the scroll position to the

@@ -23,10 +23,6 @@ bool listHas(const std::vector<std::string>& names, const std::string& name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-} // namespace
-
-namespace {
-
 // One more than the largest field index of the table: the words it needs.
 std::size_t wordsNeeded(const std::vector<FlagEntry>& table)
 {
