@@ -27,8 +27,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 
+#include "app/CRecordFinder.h"
+#include "app/Questions.h"
 #include "map/PainterSurface.h"
 #include "universe/ComboFill.h"
 #endif
@@ -266,6 +269,24 @@ void BM_RoomList(benchmark::State& state)
 }
 
 BENCHMARK(BM_RoomList)->ArgName("rooms")->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+// The "More..." list of every room's Identifier, opened and narrowed by one typed letter that most of
+// them contain.
+void BM_RecordFinder(benchmark::State& state)
+{
+    const World& world = zoneOf(static_cast<int>(state.range(0))).world;
+    std::vector<std::pair<int, std::string>> entries;
+    for (std::size_t i = 0; i < world.rooms.size(); ++i)
+        entries.emplace_back(static_cast<int>(i), world.rooms[i].identifier);
+    ScriptedQuestions questions;
+    for (auto _ : state) {
+        CRecordFinder finder(QStringLiteral("Edit Existing Room"), entries, questions);
+        finder.findField()->setText(QStringLiteral("1"));
+        benchmark::DoNotOptimize(finder.list());
+    }
+}
+
+BENCHMARK(BM_RecordFinder)->ArgName("rooms")->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 /// Paints the view `count` times; a profiler that counts the instructions of this function alone
 /// (valgrind --tool=callgrind --toggle-collect='*repaint*') gets the cost of a paint without the

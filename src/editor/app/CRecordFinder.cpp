@@ -17,6 +17,9 @@ CRecordFinder::CRecordFinder(const QString& title, std::vector<std::pair<int, st
     : QDialog(parent), entries_(std::move(entries)), questions_(questions)
 {
     setWindowTitle(title);
+    texts_.reserve(static_cast<qsizetype>(entries_.size()));
+    for (const auto& entry : entries_)
+        texts_.append(CText::toQt(entry.second));
     find_ = new QLineEdit(this);
     find_->setClearButtonEnabled(true);
     list_ = new QListWidget(this);
@@ -48,14 +51,19 @@ CRecordFinder::CRecordFinder(const QString& title, std::vector<std::pair<int, st
 
 void CRecordFinder::filter(const QString& text)
 {
-    list_->clear();
-    for (const auto& [index, entryText] : entries_) {
-        QString shown = CText::toQt(entryText);
+    // The rows go into the list in one insertion: one at a time, a list of 100,000 mobs took two
+    // seconds to open and as long again for each letter typed.
+    QStringList rows;
+    shownIndexes_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const QString& shown = texts_[i];
         if (!text.isEmpty() && !shown.contains(text, Qt::CaseInsensitive))
             continue;
-        auto row = new QListWidgetItem(QStringLiteral("%1  %2").arg(index).arg(shown), list_);
-        row->setData(Qt::UserRole, index);
+        rows.append(QString::number(entries_[i].first) + QStringLiteral("  ") + shown);
+        shownIndexes_.push_back(entries_[i].first);
     }
+    list_->clear();
+    list_->addItems(rows);
     if (list_->count() == 1)
         list_->setCurrentRow(0);
 }
@@ -63,11 +71,12 @@ void CRecordFinder::filter(const QString& text)
 void CRecordFinder::accept()
 {
     QListWidgetItem* row = list_->currentItem();
-    if (row == nullptr || !row->isSelected()) {
+    const int at = list_->currentRow();
+    if (row == nullptr || !row->isSelected() || at < 0 || static_cast<std::size_t>(at) >= shownIndexes_.size()) {
         questions_.message("You must select an entry before exiting.");
         return;
     }
-    chosen_ = row->data(Qt::UserRole).toInt();
+    chosen_ = shownIndexes_[static_cast<std::size_t>(at)];
     QDialog::accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,8 @@ private:
     void filter(const QString& text);
 
     std::vector<std::pair<int, std::string>> entries_;
+    QStringList texts_;              ///< the entries' texts, converted once
+    std::vector<int> shownIndexes_;  ///< the array index of each row shown
     Questions& questions_;
     QLineEdit* find_ = nullptr;
     QListWidget* list_ = nullptr;
