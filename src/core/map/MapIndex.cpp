@@ -110,10 +110,10 @@ void MapIndex::clear()
     stamp_ = 0;
 }
 
-MapIndex::ExitItems MapIndex::exitItems(const World& world, std::size_t begin, std::size_t end)
+MapIndex::ExitPass MapIndex::exitItems(const World& world, std::size_t begin, std::size_t end,
+                                       std::vector<MapItem>& items)
 {
-    ExitItems out;
-    out.items.reserve((end - begin) * 3);
+    ExitPass out;
     // The pen of the exit line drawn last so far, which the circle of a missing "#" room is outlined with.
     MapItem::Ink lastInk = MapItem::Ink::RoomBorder;
     bool lineSeen = false;
@@ -133,7 +133,7 @@ MapIndex::ExitItems MapIndex::exitItems(const World& world, std::size_t begin, s
                 if (exit.target.front() == '#') {
                     item.kind = MapItem::Kind::MissingTarget;
                     item.ink = lastInk;
-                    out.items.push_back(item);
+                    items.push_back(item);
                     if (!lineSeen)
                         ++out.circlesBeforeFirstLine;
                 }
@@ -153,7 +153,7 @@ MapIndex::ExitItems MapIndex::exitItems(const World& world, std::size_t begin, s
             item.kind = twoWay ? MapItem::Kind::TwoWayExit : MapItem::Kind::OneWayExit;
             lastInk = twoWay ? item.ink : MapItem::Ink::OneWayExit;
             lineSeen = true;
-            out.items.push_back(item);
+            items.push_back(item);
         }
     }
     out.lastInk = lastInk;
@@ -182,14 +182,17 @@ void MapIndex::rebuild(const World& world)
     // more than half the time.
     constexpr std::size_t kRoomsWorthAThread = 20000;
     const std::size_t rooms = world.rooms.size();
-    ExitItems first, second;
+    // The first half goes straight into the index's list, after the rooms.
+    std::vector<MapItem> secondItems;
+    ExitPass first, second;
     std::exception_ptr failure;
     std::thread helper;
     if (rooms >= kRoomsWorthAThread) {
         try {
             helper = std::thread([&] {
                 try {
-                    second = exitItems(world, rooms / 2, rooms);
+                    secondItems.reserve((rooms - rooms / 2) * 2);
+                    second = exitItems(world, rooms / 2, rooms, secondItems);
                 } catch (...) {
                     failure = std::current_exception();
                 }
@@ -199,7 +202,7 @@ void MapIndex::rebuild(const World& world)
         }
     }
     try {
-        first = exitItems(world, 0, helper.joinable() ? rooms / 2 : rooms);
+        first = exitItems(world, 0, helper.joinable() ? rooms / 2 : rooms, items_);
     } catch (...) {
         if (helper.joinable())
             helper.join();
@@ -212,9 +215,8 @@ void MapIndex::rebuild(const World& world)
     // A circle takes the pen of the exit line drawn last before it, which for the circles at the start
     // of the second half is one of the first half's.
     for (std::size_t i = 0; i < second.circlesBeforeFirstLine; ++i)
-        second.items[i].ink = first.lastInk;
-    items_.insert(items_.end(), first.items.begin(), first.items.end());
-    items_.insert(items_.end(), second.items.begin(), second.items.end());
+        secondItems[i].ink = first.lastInk;
+    items_.insert(items_.end(), secondItems.begin(), secondItems.end());
 
     for (std::size_t id = 0; id < items_.size(); ++id)
         file(static_cast<uint32_t>(id), items_[id].bounds());

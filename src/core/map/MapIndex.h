@@ -68,13 +68,13 @@ private:
     };
     using Tiles = std::unordered_map<uint64_t, std::vector<uint32_t>, TileHash>;
 
-    /// The exit lines and circles of rooms [begin, end), as a rebuild of those rooms alone gives them.
-    struct ExitItems {
-        std::vector<MapItem> items;
+    /// What appending the exit lines and circles of rooms [begin, end) to a list, as a rebuild of those
+    /// rooms alone makes them, leaves for joining the pieces in order.
+    struct ExitPass {
         MapItem::Ink lastInk = MapItem::Ink::RoomBorder; ///< the pen of the last line, as a circle after them takes it
         std::size_t circlesBeforeFirstLine = 0;          ///< the circles that took the starting pen
     };
-    static ExitItems exitItems(const World& world, std::size_t begin, std::size_t end);
+    static ExitPass exitItems(const World& world, std::size_t begin, std::size_t end, std::vector<MapItem>& items);
     void file(uint32_t id, const Rect& bounds);
     void collect(const Tiles& tiles, int shift, const Rect& area, std::vector<uint32_t>& out) const;
 
