@@ -1,5 +1,7 @@
 #include "rooms/RoomExits.h"
 
+#include <string>
+
 #include "world/Archive.h"
 
 namespace tarnholt {
@@ -36,17 +38,40 @@ void RoomExits::clear()
         slot.reset();
 }
 
+namespace {
+
+// Most of a World's exits are unused, and all of them are stored as these bytes.
+const std::string& blankExitBytes()
+{
+    static const std::string bytes = [] {
+        Archive ar;
+        Exit().Serialize(ar);
+        return ar.takeData();
+    }();
+    return bytes;
+}
+
+} // namespace
+
 void RoomExits::Serialize(Archive& ar)
 {
+    const std::string& blankBytes = blankExitBytes();
     if (!ar.isLoading()) {
-        Exit blank;
-        for (std::unique_ptr<Exit>& slot : slots_)
-            (slot ? *slot : blank).Serialize(ar);
+        for (std::unique_ptr<Exit>& slot : slots_) {
+            if (slot)
+                slot->Serialize(ar);
+            else
+                ar.writeBytes(blankBytes.data(), blankBytes.size());
+        }
         return;
     }
     const Exit& blank = empty();
     Exit read;
     for (std::unique_ptr<Exit>& slot : slots_) {
+        if (ar.skipIfNext(blankBytes)) {
+            slot.reset();
+            continue;
+        }
         read.Serialize(ar);
         if (read == blank) {
             slot.reset();

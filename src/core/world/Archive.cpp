@@ -60,7 +60,10 @@ void Archive::flush()
 {
     if (sink_ && !out_.empty()) {
         sink_(out_);
-        out_.clear(); // keeps its capacity: the same memory serves every chunk
+        out_.clear();
+        // The memory of a piece the sink kept comes back with a later piece.
+        if (out_.capacity() < chunkSize_)
+            out_.reserve(chunkSize_ + 4096);
     }
 }
 

@@ -25,9 +25,10 @@ public:
     Archive();
     /// An archive that loads from `data`, which must outlive it.
     explicit Archive(std::string_view data);
-    /// An archive that stores through `sink`, handing it the bytes in chunks of about `chunkSize`
-    /// (so a large World is never held whole in memory); `flush` hands over the rest.
-    using Sink = std::function<void(std::string_view)>;
+    /// An archive that stores through `sink`, handing it the bytes in pieces of about `chunkSize`
+    /// (so a large World is never held whole in memory); `flush` hands over the rest. The sink may
+    /// take the piece's contents, leaving the string empty with memory of its own or none.
+    using Sink = std::function<void(std::string& piece)>;
     Archive(Sink sink, std::size_t chunkSize);
     void flush();
     /// An archive that loads `size` bytes from `source`, which reads up to `count` bytes into `into`
@@ -52,7 +53,11 @@ public:
         out_.append(bytes, 4);
         maybeFlush();
     }
-    void writeBytes(const char* data, std::size_t size) { out_.append(data, size); }
+    void writeBytes(const char* data, std::size_t size)
+    {
+        out_.append(data, size);
+        maybeFlush();
+    }
     void writeString(std::string_view text)
     {
         if (text.size() < 0xFF) {
@@ -78,6 +83,18 @@ public:
             | (static_cast<uint32_t>(p[3]) << 24);
     }
     void readBytes(char* data, std::size_t size);
+    /// Reads past the next bytes if they are `bytes`, and says whether it did. With fewer bytes
+    /// left than that the answer is no, and nothing is read.
+    bool skipIfNext(std::string_view bytes)
+    {
+        if (bytes.size() > remaining())
+            return false;
+        need(bytes.size());
+        if (in_.substr(pos_, bytes.size()) != bytes)
+            return false;
+        pos_ += bytes.size();
+        return true;
+    }
     std::string readString();
     /// Reads a string into `out`, reusing its memory.
     void readStringInto(std::string& out);

@@ -81,10 +81,10 @@ std::string Document::save(const std::string& path)
 {
     std::string previousBase = world_->basePath;
     world_->basePath = basePathFor(path);
-    // The archive goes to disk in chunks as it is made.
-    AtomicFileWriter writer(path);
-    if (writer.error() == FileError::None) {
-        Archive ar([&writer](std::string_view chunk) { writer.write(chunk); }, std::size_t(1) << 20);
+    // The archive goes to disk in pieces as it is made: a piece is written while the next is made.
+    BackgroundFileWriter writer(path);
+    if (writer.openError() == FileError::None) {
+        Archive ar([&writer](std::string& piece) { writer.write(piece); }, std::size_t(1) << 20);
         world_->Serialize(ar);
         ar.flush();
     }

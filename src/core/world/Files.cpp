@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -242,6 +243,80 @@ FileError AtomicFileWriter::commit()
         ::close(dfd);
     }
     return FileError::None;
+}
+
+BackgroundFileWriter::BackgroundFileWriter(std::string path, Durability durability)
+    : file_(std::move(path), durability), openError_(file_.error())
+{
+    if (openError_ != FileError::None)
+        return;
+    try {
+        thread_ = std::thread([this] { run(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: `write` puts each piece in the file itself.
+    }
+}
+
+BackgroundFileWriter::~BackgroundFileWriter() { stop(true); }
+
+void BackgroundFileWriter::stop(bool dropWaiting)
+{
+    if (!thread_.joinable())
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        dropWaiting_ = dropWaiting;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+void BackgroundFileWriter::write(std::string& piece)
+{
+    if (!thread_.joinable()) {
+        file_.write(piece);
+        piece.clear();
+        return;
+    }
+    std::string emptied;
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return waiting_.size() < kWaitingPieces; });
+        waiting_.push_back(std::move(piece));
+        if (!spare_.empty()) {
+            emptied = std::move(spare_.back());
+            spare_.pop_back();
+        }
+    }
+    changed_.notify_all();
+    emptied.clear();
+    piece = std::move(emptied);
+}
+
+void BackgroundFileWriter::run()
+{
+    for (;;) {
+        std::string piece;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return !waiting_.empty() || stopping_; });
+            if (waiting_.empty() || dropWaiting_)
+                return;
+            piece = std::move(waiting_.front());
+            waiting_.pop_front();
+        }
+        changed_.notify_all();
+        file_.write(piece);
+        std::lock_guard lock(mutex_);
+        spare_.push_back(std::move(piece));
+    }
+}
+
+FileError BackgroundFileWriter::commit()
+{
+    stop(false);
+    return file_.commit();
 }
 
 FileError writeFileAtomically(const std::string& path, std::string_view data, Durability durability)

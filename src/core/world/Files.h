@@ -1,7 +1,12 @@
 #pragma once
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 namespace tarnholt {
 
@@ -82,6 +87,43 @@ private:
     Durability durability_;
     FileError error_ = FileError::None;
     bool committed_ = false;
+};
+
+/// An AtomicFileWriter fed from a thread of its own: `write` hands over a piece and returns at once,
+/// so the next piece is made while the last one goes into the file. At most `kWaitingPieces` wait
+/// at a time, and their buffers come back to `write` to be filled again. Errors are those of the
+/// file writer: the first one stops the writing and `commit` reports it. A writer destroyed
+/// without a commit drops what still waits and removes its temporary.
+class BackgroundFileWriter {
+public:
+    explicit BackgroundFileWriter(std::string path, Durability durability = Durability::OnDisk);
+    ~BackgroundFileWriter();
+    BackgroundFileWriter(const BackgroundFileWriter&) = delete;
+    BackgroundFileWriter& operator=(const BackgroundFileWriter&) = delete;
+
+    /// Takes the contents of `piece` and leaves it empty (with the memory of an earlier piece, when
+    /// one has been written).
+    void write(std::string& piece);
+    /// Waits for the waiting pieces to be written, then commits the file.
+    FileError commit();
+    /// The error of opening the temporary; later errors are known at `commit`.
+    FileError openError() const { return openError_; }
+
+    static constexpr std::size_t kWaitingPieces = 3;
+
+private:
+    void run();
+    void stop(bool dropWaiting);
+
+    AtomicFileWriter file_;
+    FileError openError_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::string> waiting_;
+    std::vector<std::string> spare_;
+    bool stopping_ = false;
+    bool dropWaiting_ = false;
+    std::thread thread_; // not running when the temporary could not be made or no thread could start
 };
 
 /// Writes `data` to a temporary file beside `path`, flushes it to disk and renames it over `path`,

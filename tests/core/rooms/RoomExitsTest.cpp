@@ -43,14 +43,17 @@ TEST(RoomExits, StoresAllTenDirectionsAndKeepsOnlyTheExitsReadNonEmpty)
     RoomExits exits;
     exits.edit(0); // kept but empty: stored like any empty direction
     exits.edit(4) = Exit{"", "hatch", "", "", 0, 0, 0, 0, -1}; // no target, yet not empty
+    exits.edit(7).placement = 3; // differs from an empty direction in its last byte only
     exits.edit(9) = Exit{"gate", "door", "A door.", "key", 1, 0, 3, 0, 2};
 
     RecordBytes b;
     for (int d = 0; d < 4; ++d)
         b.emptyExit();
     b.i32(1).str("").str("hatch").str("").str("").i32(0).i32(0).i32(0).i32(0).i32(-1);
-    for (int d = 5; d < 9; ++d)
+    for (int d = 5; d < 7; ++d)
         b.emptyExit();
+    b.i32(1).str("").str("").str("").str("").i32(0).i32(0).i32(0).i32(0).i32(3);
+    b.emptyExit();
     b.i32(1).str("gate").str("door").str("A door.").str("key").i32(1).i32(0).i32(3).i32(0).i32(2);
     Archive out;
     exits.Serialize(out);
@@ -62,5 +65,5 @@ TEST(RoomExits, StoresAllTenDirectionsAndKeepsOnlyTheExitsReadNonEmpty)
     loaded.Serialize(in);
     EXPECT_EQ(loaded, exits);
     for (std::size_t d = 0; d < RoomExits::size(); ++d)
-        EXPECT_EQ(loaded.kept(d), d == 4 || d == 9) << d;
+        EXPECT_EQ(loaded.kept(d), d == 4 || d == 7 || d == 9) << d;
 }

@@ -38,6 +38,44 @@ TEST(Files, ReadOnlyFolderKeepsTheOldFileAndSaysWhy)
               "Unable to write to castle.rlm, it is read-only or opened by someone else.");
 }
 
+TEST(Files, BackgroundWriterKeepsThePiecesInOrderAndGivesBuffersBack)
+{
+    TempFolder dir;
+    const std::string target = dir.file("castle.rlm");
+    ASSERT_EQ(writeFileAtomically(target, "old"), FileError::None);
+    {
+        // Given up before its commit: the old file stays and the temporary goes.
+        BackgroundFileWriter abandoned(target);
+        std::string piece(5000, 'x');
+        abandoned.write(piece);
+        EXPECT_TRUE(piece.empty());
+    }
+    EXPECT_EQ(dir.read("castle.rlm"), "old");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"castle.rlm"});
+
+    // Far more pieces than may wait, of different sizes, some empty: the file is all of them in order.
+    BackgroundFileWriter writer(target);
+    ASSERT_EQ(writer.openError(), FileError::None);
+    std::string expected, piece;
+    for (int i = 0; i < 200; ++i) {
+        piece.assign(static_cast<std::size_t>(i * 37 % 1000), static_cast<char>('a' + i % 26));
+        piece += std::to_string(i) + ";";
+        expected += piece;
+        writer.write(piece);
+        ASSERT_TRUE(piece.empty()) << i;
+    }
+    EXPECT_EQ(dir.read("castle.rlm"), "old");
+    ASSERT_EQ(writer.commit(), FileError::None);
+    EXPECT_EQ(dir.read("castle.rlm"), expected);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"castle.rlm"});
+
+    BackgroundFileWriter nowhere("/nonexistent-folder/castle.rlm");
+    EXPECT_NE(nowhere.openError(), FileError::None);
+    piece = "lost";
+    nowhere.write(piece);
+    EXPECT_EQ(nowhere.commit(), nowhere.openError());
+}
+
 TEST(Files, MissingFileAndFolderMessages)
 {
     std::string out = "stale";
