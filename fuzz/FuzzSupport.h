@@ -8,6 +8,7 @@
 
 #include "app/Questions.h"
 #include "generate/Generator.h"
+#include "map/Importer.h"
 #include "universe/Universe.h"
 #include "world/Archive.h"
 #include "world/Document.h"
@@ -19,13 +20,16 @@ namespace tarnholt::fuzzing {
 class AlternatingQuestions : public Questions {
 public:
     explicit AlternatingQuestions(bool firstAnswer) : next_(firstAnswer) {}
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&, bool) override
+    void message(const std::string& text) override { said += "message: " + text + "\n"; }
+    bool askYesNo(const std::string& text, bool) override
     {
+        said += "question: " + text + "\n";
         bool answer = next_;
         next_ = !next_;
         return answer;
     }
+
+    std::string said; // everything said and asked, in order
 
 private:
     bool next_;
@@ -38,6 +42,20 @@ inline void require(bool condition, const char* what)
         std::fprintf(stderr, "property violated: %s\n", what);
         std::abort();
     }
+}
+
+/// Imports `text` again, read from a split at its middle on a second thread, and requires the same
+/// records, result, questions and messages as `world`, `result` and `questions` got reading in order.
+inline void requireSplitReadingAgrees(std::string_view text, ImportKind kind, bool firstAnswer, const World& world,
+                                      const ImportResult& result, const AlternatingQuestions& questions)
+{
+    static Universe universe;
+    AlternatingQuestions again(firstAnswer);
+    World split;
+    const ImportResult splitResult = importAreaText(text, split, universe, again, kind, text.size() / 2);
+    require(splitResult == result, "a split reading gives the same result");
+    require(again.said == questions.said, "a split reading says and asks the same");
+    require(split.items == world.items && split.mobs == world.mobs, "a split reading gives the same records");
 }
 
 /// Writes every record of the World as generation does, in memory: whatever the records hold,

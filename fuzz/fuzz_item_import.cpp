@@ -1,5 +1,6 @@
-// Imports arbitrary text as a items file (".obj"), answering the reader's questions Yes and No in
-// turn; the imported items are then written back as area text and stored in a World document.
+// Imports arbitrary text as a items file (".obj"), answering the reader's questions Yes and No in turn,
+// once in order and once split at its middle (the two must agree); the imported items are then
+// written back as area text and stored in a World document.
 #include "FuzzSupport.h"
 
 #include "map/Importer.h"
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzing::AlternatingQuestions questions((data[0] & 1) != 0);
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     World world;
-    const ImportResult result = importAreaText(text, world, universe, questions, ImportKind::Items);
+    const ImportResult result = importAreaText(text, world, universe, questions, ImportKind::Items, 0);
+    fuzzing::requireSplitReadingAgrees(text, ImportKind::Items, (data[0] & 1) != 0, world, result, questions);
     fuzzing::require(result.appended == static_cast<int>(world.items.size()), "every appended record is counted");
     fuzzing::writeAreaTexts(universe, world);
     fuzzing::requireArchiveRoundTrip(world);

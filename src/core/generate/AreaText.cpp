@@ -28,8 +28,10 @@ std::size_t trimmedLength(std::string_view text)
 bool LineReader::readLine(std::string_view& line)
 {
     line = {};
-    if (pos_ >= data_.size())
+    if (pos_ >= data_.size()) {
+        last_ = data_.size();
         return false;
+    }
     std::size_t end = data_.find('\n', pos_);
     std::size_t next;
     if (end == std::string_view::npos) {
@@ -42,6 +44,7 @@ bool LineReader::readLine(std::string_view& line)
     if (stop > pos_ && data_[stop - 1] == '\r' && end != data_.size())
         --stop;
     line = data_.substr(pos_, stop - pos_);
+    last_ = pos_;
     pos_ = next;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,10 +20,15 @@ public:
     /// The same as a view into the data.
     bool readLine(std::string_view& line);
     bool atEnd() const { return pos_ >= data_.size(); }
+    /// Where the line read last starts in the data (its end, when the last read found none left).
+    std::size_t lastLineStart() const { return last_; }
+    /// Goes on reading at `position` (at most the end of the data).
+    void seek(std::size_t position) { pos_ = std::min(position, data_.size()); }
 
 private:
     std::string_view data_;
     std::size_t pos_ = 0;
+    std::size_t last_ = 0;
 };
 
 /// Cuts one trailing CR LF from a text of at least 3 characters, then turns every CR LF into LF.

@@ -262,7 +262,7 @@ void Item::WriteAreaText(std::string& out, Universe& universe, const World& worl
     }
 }
 
-std::string Item::ReadAreaText(LineReader& in, Universe& universe, const std::string& header,
+std::string Item::ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                                Questions& questions)
 {
     std::size_t pos = 1;

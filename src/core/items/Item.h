@@ -66,7 +66,7 @@ public:
     void WriteAreaText(std::string& out, Universe& universe, const World& world) const;
     /// Fills this (fresh) item from the block after `header` (its "#" line). Returns the line that
     /// ended the block, or "" when the block was abandoned or the data ended inside it.
-    std::string ReadAreaText(LineReader& in, Universe& universe, const std::string& header,
+    std::string ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                              Questions& questions);
 
     void RenameItemRef(const std::string& oldName, const std::string& newName);

@@ -102,7 +102,7 @@ std::string ArmorValues::WriteValueLine(Universe&, const World&, const std::stri
     return valueLine({num(ac), "0", "0", "0", num(minLevel)});
 }
 
-bool ArmorValues::ReadValueLine(Universe&, const std::string& line)
+bool ArmorValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -140,7 +140,7 @@ std::string ContainerValues::WriteValueLine(Universe& universe, const World& wor
     return valueLine({num(maxWeight), num(flags), keyVnum, "0", num(minLevel)});
 }
 
-bool ContainerValues::ReadValueLine(Universe&, const std::string& line)
+bool ContainerValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -281,7 +281,7 @@ std::string DeviceValues::WriteValueLine(Universe& universe, const World& world,
     return line;
 }
 
-bool DeviceValues::ReadValueLine(Universe&, const std::string& line)
+bool DeviceValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -341,7 +341,7 @@ std::string DrinkValues::WriteValueLine(Universe& universe, const World&, const 
                       poisoned ? "1" : "0", num(minLevel)});
 }
 
-bool DrinkValues::ReadValueLine(Universe& universe, const std::string& line)
+bool DrinkValues::ReadValueLine(const Universe& universe, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -366,7 +366,7 @@ std::string FireweaponValues::WriteValueLine(Universe&, const World&, const std:
     return valueLine({num(roundsLeft), num(damageDiceCount), num(damageDiceSize), num(totalRounds)});
 }
 
-bool FireweaponValues::ReadValueLine(Universe&, const std::string& line)
+bool FireweaponValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 4> w{};
     if (scanInts(line, w.data(), 4) != 4)
@@ -387,7 +387,7 @@ std::string FoodValues::WriteValueLine(Universe&, const World&, const std::strin
     return valueLine({num(hoursOfFullness), "0", "0", poisoned ? "1" : "0", "0"});
 }
 
-bool FoodValues::ReadValueLine(Universe&, const std::string& line)
+bool FoodValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -406,7 +406,7 @@ std::string FountainValues::WriteValueLine(Universe&, const World&, const std::s
     return valueLine({num(maxDrinkUnits), num(drinkUnitsLeft), "0", "0", "0"});
 }
 
-bool FountainValues::ReadValueLine(Universe&, const std::string& line)
+bool FountainValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -425,7 +425,7 @@ std::string KeyValues::WriteValueLine(Universe&, const World&, const std::string
     return valueLine({num(keyNumber), "0", "0", "0", "0"});
 }
 
-bool KeyValues::ReadValueLine(Universe&, const std::string& line)
+bool KeyValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -443,7 +443,7 @@ std::string LightValues::WriteValueLine(Universe&, const World&, const std::stri
     return valueLine({"0", "0", duration == Eternal ? "-1" : num(lightHours), "0", num(minLevel)});
 }
 
-bool LightValues::ReadValueLine(Universe&, const std::string& line)
+bool LightValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -468,7 +468,7 @@ std::string MissileValues::WriteValueLine(Universe&, const World&, const std::st
     return valueLine({"0", num(damageDiceCount), num(damageDiceSize), "0"});
 }
 
-bool MissileValues::ReadValueLine(Universe&, const std::string& line)
+bool MissileValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 4> w{};
     if (scanInts(line, w.data(), 4) != 4)
@@ -487,7 +487,7 @@ std::string MoneyValues::WriteValueLine(Universe&, const World&, const std::stri
     return valueLine({num(coins), "0", "0", "0", "0"});
 }
 
-bool MoneyValues::ReadValueLine(Universe&, const std::string& line)
+bool MoneyValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -509,7 +509,7 @@ std::string PotionValues::WriteValueLine(Universe& universe, const World&, const
     return valueLine({num(spellLevel), spellNumber(0), spellNumber(1), spellNumber(2), "0"});
 }
 
-bool PotionValues::ReadValueLine(Universe& universe, const std::string& line)
+bool PotionValues::ReadValueLine(const Universe& universe, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -536,7 +536,7 @@ std::string ScrollValues::WriteValueLine(Universe& universe, const World&, const
                       universe.spellNumberText(spellThree), num(minLevel)});
 }
 
-bool ScrollValues::ReadValueLine(Universe& universe, const std::string& line)
+bool ScrollValues::ReadValueLine(const Universe& universe, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -562,7 +562,7 @@ std::string ChargedValues::WriteValueLine(Universe& universe, const World&, cons
                       num(minLevel)});
 }
 
-bool ChargedValues::ReadValueLine(Universe& universe, const std::string& line)
+bool ChargedValues::ReadValueLine(const Universe& universe, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -589,7 +589,7 @@ std::string WeaponValues::WriteValueLine(Universe& universe, const World&, const
                       num(minLevel)});
 }
 
-bool WeaponValues::ReadValueLine(Universe& universe, const std::string& line)
+bool WeaponValues::ReadValueLine(const Universe& universe, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))
@@ -610,7 +610,7 @@ std::string LevelOnlyValues::WriteValueLine(Universe&, const World&, const std::
     return valueLine({"0", "0", "0", "0", num(minLevel)});
 }
 
-bool LevelOnlyValues::ReadValueLine(Universe&, const std::string& line)
+bool LevelOnlyValues::ReadValueLine(const Universe&, const std::string& line)
 {
     std::array<int32_t, 5> w{};
     if (!scanFive(line, w))

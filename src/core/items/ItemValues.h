@@ -32,7 +32,7 @@ public:
     virtual std::string WriteValueLine(Universe& universe, const World& world,
                                        const std::string& itemIdentifier) const = 0;
     /// Parses a value line of an object file into the fields; false when numbers are missing.
-    virtual bool ReadValueLine(Universe& universe, const std::string& line) = 0;
+    virtual bool ReadValueLine(const Universe& universe, const std::string& line) = 0;
 
     // Each replaces a reference field equal to `oldName` (exactly) by `newName`; most records hold none.
     virtual void RenameItemRef(const std::string& oldName, const std::string& newName);
@@ -78,7 +78,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -99,7 +99,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
     void RenameItemRef(const std::string& oldName, const std::string& newName) override;
 
 protected:
@@ -164,7 +164,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
     void RenameItemRef(const std::string& oldName, const std::string& newName) override;
     void RenameMobRef(const std::string& oldName, const std::string& newName) override;
     void RenameRoomRef(const std::string& oldName, const std::string& newName) override;
@@ -185,7 +185,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -202,7 +202,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -217,7 +217,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -232,7 +232,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -246,7 +246,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -263,7 +263,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -278,7 +278,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -292,7 +292,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -308,7 +308,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -326,7 +326,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -343,7 +343,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -370,7 +370,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;
@@ -383,7 +383,7 @@ public:
 
     std::string WriteValueLine(Universe& universe, const World& world,
                                const std::string& itemIdentifier) const override;
-    bool ReadValueLine(Universe& universe, const std::string& line) override;
+    bool ReadValueLine(const Universe& universe, const std::string& line) override;
 
 protected:
     std::vector<FieldRef> fields() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,12 @@ ImportResult importAreaFile(const std::string& path, World& world, Universe& uni
 /// The same for the contents of an area file already in memory (no file message).
 ImportResult importAreaText(std::string_view data, World& world, Universe& universe, Questions& questions,
                             ImportKind kind);
+
+/// The same, reading the records from the first header at or after `splitAt` on a second thread
+/// while the earlier ones are read (0: all in order). Files of a few hundred KB and more are read so.
+/// Records, questions, messages and result are the same as when read in order, wherever the split.
+ImportResult importAreaText(std::string_view data, World& world, const Universe& universe, Questions& questions,
+                            ImportKind kind, std::size_t splitAt);
 
 /// The message shown when a record of the kind cannot be read.
 std::string_view unreadableRecordMessage(ImportKind kind);

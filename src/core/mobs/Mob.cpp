@@ -181,7 +181,7 @@ void Mob::WriteAreaText(std::string& out, Universe& universe) const
     }
 }
 
-std::string Mob::ReadAreaText(LineReader& in, Universe& universe, const std::string& header,
+std::string Mob::ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                               Questions& questions)
 {
     int32_t number = 0;

@@ -66,7 +66,7 @@ public:
     /// Reads the block that follows `header` (a "#" and the vnum) into a freshly constructed mob.
     /// Returns the first line after the block, trimmed, or "" when reading stopped (end of data,
     /// or No to a "Missing values" question).
-    std::string ReadAreaText(LineReader& in, Universe& universe, const std::string& header,
+    std::string ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                              Questions& questions);
 
     void RenameItemRef(const std::string& oldName, const std::string& newName);

@@ -105,6 +105,50 @@ INSTANTIATE_TEST_SUITE_P(
                    {"#3010 a bread"}, true, {}}),
     [](const ::testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
+// A large file's later records are read on a second thread, from the first header after a split
+// point, while the earlier ones are read. Wherever that point falls (on a header, inside a record,
+// on a "#" line inside a text, past the end marker) and whatever the answers, the World, the
+// questions, the messages and the result are those of reading in order.
+TEST(Importer, ReadingFromASplitGivesWhatReadingInOrderGives)
+{
+    const std::string hashInText = "#130\nowl~\nthe owl~\nAn owl is here.\n~\nIts tag reads\n#131\n~\n0 0 0 S\n"
+                                   "1 20 10 1d1+0 1d1+0\n0 1\n8 8 0\n";
+    const std::string mobs = mobBlock(120, "guard") + mobBlock(121, "baker", "1 20") + hashInText
+        + mobBlock(122, "cat") + mobBlock(123, "dog", "1 2") + mobBlock(124, "rat") + "#99999\n$~\n#125\n";
+    const std::string items = itemBlock(3010, "bread") + itemBlock(3011, "apple", "1 5") + itemBlock(3012, "pear")
+        + itemBlock(3013, "plum", "2") + itemBlock(3014, "fig") + "#3015\nbroken~\n";
+    struct Case {
+        ImportKind kind;
+        std::string data;
+        std::vector<bool> answers;
+    };
+    const Case cases[] = {
+        {ImportKind::Mobs, mobs, {}},           {ImportKind::Mobs, mobs, {false}},
+        {ImportKind::Mobs, mobs, {true, false}}, {ImportKind::Items, items, {}},
+        {ImportKind::Items, items, {true, false}}, {ImportKind::Items, items.substr(0, items.size() - 12), {}},
+    };
+    Universe universe;
+    for (const Case& c : cases) {
+        World inOrder;
+        ScriptedQuestions askedInOrder(true);
+        for (bool answer : c.answers)
+            askedInOrder.queueAnswer(answer);
+        const ImportResult expected = importAreaText(c.data, inOrder, universe, askedInOrder, c.kind, 0);
+        ASSERT_GE(expected.appended, 1);
+        for (std::size_t split = 1; split < c.data.size(); ++split) {
+            SCOPED_TRACE("split at " + std::to_string(split) + " of\n" + c.data);
+            World world;
+            ScriptedQuestions asked(true);
+            for (bool answer : c.answers)
+                asked.queueAnswer(answer);
+            ASSERT_EQ(importAreaText(c.data, world, universe, asked, c.kind, split), expected);
+            ASSERT_EQ(asked.questions, askedInOrder.questions);
+            ASSERT_EQ(asked.messages, askedInOrder.messages);
+            ASSERT_TRUE(world.mobs == inOrder.mobs && world.items == inOrder.items);
+        }
+    }
+}
+
 // The message itself is the file layer's; here it names the path and nothing is appended.
 TEST(Importer, FileOrFolderThatCannotBeReadIsNamed)
 {
