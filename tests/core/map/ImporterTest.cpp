@@ -226,6 +226,14 @@ TEST(Importer, RealAreaFilesWithYesAnswers)
         EXPECT_EQ(vnums.size(), static_cast<std::size_t>(result.appended));
         const std::vector<int> headers = headerVnums(path);
         EXPECT_TRUE(file.everyRecord ? vnums == headers : result.appended > 0 && vnums.size() <= headers.size());
+        // Read split at the middle, as a large file would be, the same records arrive.
+        std::string data;
+        ASSERT_EQ(readWholeFile(path, data), FileError::None);
+        World split;
+        ScriptedQuestions splitQuestions(true);
+        EXPECT_EQ(importAreaText(data, split, universe, splitQuestions, file.kind, data.size() / 2), result);
+        EXPECT_TRUE(split.mobs == world.mobs && split.items == world.items);
+        EXPECT_EQ(splitQuestions.questions, questions.questions);
         std::cout << "[ realdata ] " << file.path << ": " << result.appended << " of " << headers.size()
                   << " headers appended\n";
     }
