@@ -242,22 +242,32 @@ void BM_ImportFloor(benchmark::State& state)
 
 // ---- the ratio table -------------------------------------------------------------------------
 
-/// Keeps the mean real time of every run, by name, next to the console output.
+/// Keeps the times of every run, by name, next to the console output. The program repeats each
+/// benchmark (three times unless told otherwise), with the repetitions of all of them in random
+/// order, and the table takes the median of each: a moment when the machine is slow then moves one
+/// figure of a pair, not the ratio of the whole row.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (!run.error_occurred && run.iterations > 0) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0) {
                 // Both reported in milliseconds.
-                wall[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e3;
-                cpu[run.benchmark_name()] = run.GetAdjustedCPUTime() / 1e3;
+                wall[run.benchmark_name()].push_back(run.GetAdjustedRealTime() / 1e3);
+                cpu[run.benchmark_name()].push_back(run.GetAdjustedCPUTime() / 1e3);
             }
     }
-    std::map<std::string, double> wall;
-    std::map<std::string, double> cpu;
+    std::map<std::string, std::vector<double>> wall;
+    std::map<std::string, std::vector<double>> cpu;
 };
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? std::nan("") : n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 
 struct Memory {
     long rssBeforeKb = 0;
@@ -318,13 +328,15 @@ Memory memoryOfOpen(const fs::path& rlm)
 
 void printTable(const RatioReporter& times)
 {
-    auto ratio = [](const std::map<std::string, double>& seconds, const std::string& what, const std::string& floor) {
-        auto a = seconds.find(what);
-        auto b = seconds.find(floor);
-        return a == seconds.end() || b == seconds.end() ? std::nan("") : a->second / b->second;
+    auto ratio = [](const std::map<std::string, std::vector<double>>& times, const std::string& what,
+                    const std::string& floor) {
+        auto a = times.find(what);
+        auto b = times.find(floor);
+        return a == times.end() || b == times.end() ? std::nan("") : median(a->second) / median(b->second);
     };
 
-    std::printf("\nRatios: Tarnholt / the plain operation on the same bytes, as wall time (cpu time)\n");
+    std::printf("\nRatios: Tarnholt / the plain operation on the same bytes, as wall time (cpu time),\n"
+                "medians of the repetitions\n");
     std::printf("%-30s", "rooms");
     for (int size : gSizes)
         std::printf("%18d", size);
@@ -444,6 +456,15 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMillisecond);
     }
 
+    std::string repetitions = "--benchmark_repetitions=3";
+    std::string interleaving = "--benchmark_enable_random_interleaving=true";
+    const bool repetitionsGiven = std::any_of(rest.begin(), rest.end(), [](const char* arg) {
+        return std::string_view(arg).rfind("--benchmark_repetitions=", 0) == 0;
+    });
+    if (!repetitionsGiven) {
+        rest.push_back(repetitions.data());
+        rest.push_back(interleaving.data());
+    }
     int restCount = static_cast<int>(rest.size());
     benchmark::Initialize(&restCount, rest.data());
     RatioReporter reporter;
