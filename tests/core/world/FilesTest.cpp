@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <iterator>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +77,26 @@ TEST(Files, BackgroundWriterKeepsThePiecesInOrderAndGivesBuffersBack)
     piece = "lost";
     nowhere.write(piece);
     EXPECT_EQ(nowhere.commit(), nowhere.openError());
+}
+
+// A large file that is replaced is let go on another thread: its descriptor must be closed there,
+// or the old contents would keep their disk space for as long as the program runs.
+TEST(Files, ReplacedLargeFilesAreLetGo)
+{
+    auto openDescriptors = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    };
+    TempFolder dir;
+    const std::string big(3 << 20, 'o');
+    ASSERT_EQ(writeFileAtomically(dir.file("zone.wld"), big), FileError::None);
+    const auto before = openDescriptors();
+    for (int round = 0; round < 3; ++round)
+        ASSERT_EQ(writeFileAtomically(dir.file("zone.wld"), big), FileError::None);
+    EXPECT_EQ(dir.read("zone.wld"), big);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"zone.wld"});
+    for (int waited = 0; waited < 200 && openDescriptors() != before; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(openDescriptors(), before);
 }
 
 TEST(Files, MissingFileAndFolderMessages)
