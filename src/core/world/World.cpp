@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <exception>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 
 #include "world/Archive.h"
@@ -438,11 +441,40 @@ World::IndexScope::IndexScope(const World& world, Records records) : world_(worl
     if (!owner_)
         return; // an outer scope already indexes this World
     auto index = std::make_unique<Index>();
-    if (records == Records::All) {
-        index->mobs.emplace().build(world.mobs);
-        index->items.emplace().build(world.items);
+    // In a large World the rooms are hashed on a thread of their own while the mobs and items are.
+    constexpr std::size_t kHashRoomsAsideFrom = 10000;
+    std::thread rooms;
+    std::exception_ptr roomsFailed;
+    if (records == Records::All && world.rooms.size() >= kHashRoomsAsideFrom) {
+        try {
+            rooms = std::thread([&] {
+                try {
+                    index->rooms.build(world.rooms);
+                } catch (...) {
+                    roomsFailed = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: the rooms are hashed after the others.
+        }
     }
-    index->rooms.build(world.rooms);
+    try {
+        if (records == Records::All) {
+            index->mobs.emplace().build(world.mobs);
+            index->items.emplace().build(world.items);
+        }
+    } catch (...) {
+        if (rooms.joinable())
+            rooms.join();
+        throw;
+    }
+    if (rooms.joinable()) {
+        rooms.join();
+        if (roomsFailed)
+            std::rethrow_exception(roomsFailed);
+    } else {
+        index->rooms.build(world.rooms);
+    }
     world.index_ = std::move(index);
 }
 
