@@ -182,8 +182,11 @@ public:
             // A forked child has no thread of its own yet, and must not inherit a held lock.
             ::pthread_atfork([] { made_->mutex_.lock(); }, [] { made_->mutex_.unlock(); },
                              [] {
+                                 // The child's copies of what still waited; the parent closes its own.
+                                 for (int fd : made_->waiting_)
+                                     ::close(fd);
+                                 made_->waiting_.clear();
                                  made_->running_ = false;
-                                 made_->waiting_.clear(); // the parent's to close
                                  made_->mutex_.unlock();
                              });
             return made_;
