@@ -87,7 +87,6 @@ void Archive::writeLongString(std::string_view text)
         writeDword(static_cast<uint32_t>(n));
     }
     writeBytes(text.data(), n);
-    maybeFlush();
 }
 
 void Archive::writeStringList(const std::vector<std::string>& list)
