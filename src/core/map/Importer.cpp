@@ -198,7 +198,6 @@ ImportResult importRecords(std::string_view data, std::vector<R>& records, const
 {
     ImportResult result;
     result.opened = true;
-    reserveFor(records, countHeaders(data), data.size());
 
     // The later part starts at the first header from the hint on. It counts only if the reading of
     // the earlier part comes to that very line as a record's header; a "#" line inside a text, say,
@@ -216,6 +215,9 @@ ImportResult importRecords(std::string_view data, std::vector<R>& records, const
             }
         }
     }
+
+    // Measured while the later part is already being read.
+    reserveFor(records, countHeaders(data), data.size());
 
     LineReader in(data);
     Run run = readRecords(in, records, universe, questions, split);

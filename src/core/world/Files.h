@@ -49,9 +49,6 @@ private:
     FileError error_ = FileError::None;
 };
 
-/// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
-/// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
-/// successful commit removes its temporary, so `path` keeps its old contents.
 /// How far a finished file is pushed before it replaces the old one. A builder's own work (the
 /// document, the template library) goes to the disk itself before the rename, so that not even a
 /// power cut can take the old version without leaving the new one. Files made from the document
@@ -59,6 +56,10 @@ private:
 /// the complete old or new file, and after a power cut they are made again from the document.
 enum class Durability { OnDisk, Regenerable };
 
+/// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
+/// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
+/// successful commit removes its temporary, so `path` keeps its old contents. A replaced file of a
+/// megabyte or more is let go on a thread of its own, where the kernel frees its old contents.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string path, Durability durability = Durability::OnDisk);
