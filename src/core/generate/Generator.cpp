@@ -1,9 +1,12 @@
 #include "generate/Generator.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <exception>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <system_error>
@@ -60,18 +63,22 @@ void stop(const std::string& text, Questions& questions, GenerateResult& result)
 
 // Gives vnums to one kind of record: "#" records take the number of their Identifier, and records
 // without a number take the lowest numbers from `start` on that no record of the kind holds yet.
-// Numbers already given are never moved. False when the run must stop.
+// Numbers already given are never moved. Sets `changed` when a vnum changes. False when the run
+// must stop.
 template <typename R>
 bool assignVnums(std::vector<R>& records, int32_t start, KindWords kind, Questions& questions,
-                 GenerateResult& result)
+                 GenerateResult& result, bool& changed)
 {
     const std::size_t n = records.size();
     if (n == 0)
         return true;
     bool anyUnnumbered = false;
     for (R& record : records) {
-        if (!record.identifier.empty() && record.identifier[0] == '#')
-            record.vnum = hashIdentifierNumber(record.identifier);
+        if (!record.identifier.empty() && record.identifier[0] == '#') {
+            const int32_t vnum = hashIdentifierNumber(record.identifier);
+            changed = changed || vnum != record.vnum;
+            record.vnum = vnum;
+        }
         anyUnnumbered = anyUnnumbered || unnumbered(record.vnum);
     }
     if (!anyUnnumbered)
@@ -110,94 +117,36 @@ bool assignVnums(std::vector<R>& records, int32_t start, KindWords kind, Questio
         if (next == n)
             break; // cannot happen: there are at least as many free slots as unnumbered records
         taken[next] = true;
-        record.vnum = static_cast<int32_t>(int64_t{start} + static_cast<int64_t>(next));
+        const auto vnum = static_cast<int32_t>(int64_t{start} + static_cast<int64_t>(next));
+        changed = changed || vnum != record.vnum; // 0 or -1 may be given again with a negative start
+        record.vnum = vnum;
     }
     return true;
 }
 
-template <typename R>
-std::vector<int32_t> vnumsOf(const std::vector<R>& records)
+
+// The zone lines look up the room's own Identifier and the mobs and items of its loads, which in a
+// large World lie anywhere in tables larger than the processor's cache. Asking for them a few rooms
+// ahead lets the memory bring them in while the rooms before are written (a third off the zone lines
+// of 200,000 rooms). The room text gains nothing from the same for its exits, so it does not do it.
+constexpr std::size_t kZonePrefetchDistance = 4;
+
+void prefetchZoneLookups(const Room& room, const World& world)
 {
-    std::vector<int32_t> out;
-    out.reserve(records.size());
-    for (const R& record : records)
-        out.push_back(record.vnum);
-    return out;
+    if (room.loads.empty())
+        return;
+    world.prefetchRoom(room.identifier);
+    for (const LoadAction& load : room.loads) {
+        if (!load.mob.empty())
+            world.prefetchMob(load.mob);
+        if (!load.item.empty())
+            world.prefetchItem(load.item);
+        if (!load.container.empty())
+            world.prefetchItem(load.container);
+    }
 }
 
-// The text of the area file being made and its CR LF form, shared by all files of a run: a large
-// zone's files reuse the same two chunks of memory instead of taking fresh ones each. The chunks are
-// small enough to stay in the processor's cache while they are converted and handed to the file.
-struct AreaBuffers {
-    static constexpr std::size_t kChunk = std::size_t(1) << 16;
-    AreaBuffers() { text.reserve(kChunk + 16384); }
-    std::string text;
-    // The CR LF form of a piece of `text`; only ever grows, and is never cleared or filled in
-    // before it is written.
-    std::unique_ptr<char[]> crlf;
-    std::size_t crlfSize = 0;
-};
-
-// One area file being written: its text is made record by record and goes to disk (CR LF line
-// ends) a chunk at a time, so a large zone is never held whole in memory.
-class AreaFileOut {
-public:
-    AreaFileOut(const std::string& outDir, const std::string& name, AreaBuffers& buffers)
-        : path_(joinPath(outDir, name)), writer_(path_, Durability::Regenerable), buffers_(buffers)
-    {
-        buffers_.text.clear();
-    }
-
-    std::string& text() { return buffers_.text; }
-
-    /// Called after each record: hands a full chunk to the file.
-    void recordDone()
-    {
-        if (buffers_.text.size() >= AreaBuffers::kChunk)
-            writeOut();
-    }
-
-    /// Hands the rest of the text to the file; the buffers are then free for the next file.
-    void close()
-    {
-        if (!closed_)
-            writeOut();
-        closed_ = true;
-    }
-
-    /// Closes the file and renames it into place; false (after the message) when it failed.
-    bool finish(Questions& questions, GenerateResult& result)
-    {
-        close();
-        const FileError error = writer_.commit();
-        if (error != FileError::None) {
-            stop(fileErrorMessage(error, path_), questions, result);
-            return false;
-        }
-        result.files.push_back(path_);
-        return true;
-    }
-
-private:
-    void writeOut()
-    {
-        const std::string& text = buffers_.text;
-        if (buffers_.crlfSize < crLfRoomFor(text.size())) {
-            buffers_.crlfSize = crLfRoomFor(text.size());
-            buffers_.crlf.reset(new char[buffers_.crlfSize]);
-        }
-        char* const crlf = buffers_.crlf.get();
-        writer_.write(std::string_view(crlf, static_cast<std::size_t>(copyWithCrLf(text, crlf) - crlf)));
-        buffers_.text.clear();
-    }
-
-    std::string path_;
-    AtomicFileWriter writer_;
-    AreaBuffers& buffers_;
-    bool closed_ = false;
-};
-
-// The warnings and flag encoder of the thread that runs a share of a run.
+// The warnings and flag encoder of a thread of a run; `warnings` is the list of the text being made.
 struct Lane {
     const Generator* generator;
     std::vector<Warning>* warnings;
@@ -218,20 +167,368 @@ private:
     FlagEncoder& encoder_;
 };
 
-} // namespace
+// The area files made in parts, in the order they are renamed into place (the component lists come
+// between the first two).
+enum AreaFile : std::size_t { kObj, kMob, kWld, kZon, kAreaFiles };
 
-// One share of a run made apart from the others: its warnings, its flag encoder and its file,
-// which is only written aside. The run renames the file into place, and adds the warnings to its
-// own, once everything before it in the run's order has succeeded, so a run that stops leaves the
-// same files and warnings as one that made everything in order. (Only a full disk differs: what a
-// share has written aside may take the room a file before it in that order needed.)
-struct Generator::Share {
-    std::vector<Warning> warnings;
-    FlagEncoder encoder;
-    AreaBuffers buffers;
-    std::optional<AreaFileOut> file;
-    std::exception_ptr failure;
+// The parts of a run form three streams, each written in order by one thread at a time: the items
+// (renamed into place with the component lists after them), the mobs, and the rooms (which give
+// the ".wld" and the ".zon").
+enum Stream : std::size_t { kItemStream, kMobStream, kRoomStream, kStreams };
+
+// Records per part: a part of rooms gives some 100 KB of text, which stays in the processor's cache
+// while it is converted and written.
+constexpr std::size_t kPartRecords = 256;
+// Parts made ahead of the oldest one not yet written; their buffers are used again in turn.
+constexpr std::size_t kPartsAhead = 32;
+
+// Text in CR LF form; the memory is kept for the next text made in this place.
+class CrLfText {
+public:
+    void assign(std::string_view text)
+    {
+        if (capacity_ < crLfRoomFor(text.size())) {
+            capacity_ = crLfRoomFor(text.size());
+            bytes_.reset(new char[capacity_]);
+        }
+        size_ = static_cast<std::size_t>(copyWithCrLf(text, bytes_.get()) - bytes_.get());
+    }
+    std::string_view view() const { return {bytes_.get(), size_}; }
+
+private:
+    std::unique_ptr<char[]> bytes_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
 };
+
+// A component list to write: the file name and its text in CR LF form.
+struct ComponentList {
+    std::string name;
+    std::string text;
+};
+
+// One part made: a run of records of one kind, with the text and warnings for the file of the kind
+// and, for rooms, those for the ".zon"; for items, also their component lists.
+struct Part {
+    Stream stream = kItemStream;
+    bool last = false; // the last part of its stream
+    CrLfText text[2];
+    std::vector<Warning> warnings[2];
+    std::vector<ComponentList> components;
+    bool ready = false;
+};
+
+// A file that could not be written, for the message the run stops with.
+struct FailedFile {
+    FileError error = FileError::None;
+    std::string path;
+};
+
+// The records of a run are made in parts of a few hundred: items, then mobs, then rooms (a part of
+// rooms gives its ".wld" and ".zon" text at once, so their memory is read once). Every thread of the
+// run takes the next part no one has taken. Each stream's parts go into their files in order, written
+// by whichever thread finds the oldest unwritten part of the stream done while no other is writing
+// the stream. A stream written whole is renamed into place when those before it are, so the files
+// and component lists replace the old ones in the order a run that made everything in turn would
+// replace them, and a run that stops leaves the same files and warnings. (Only a full disk differs:
+// a file written aside may take the room a file before it in that order needed.)
+class PartedRun {
+public:
+    PartedRun(const Generator& generator, Universe& universe, World& world, const std::string& outDir)
+        : generator_(generator), universe_(universe), world_(world), outDir_(outDir),
+          zone_(std::to_string(world.zoneNumber))
+    {
+        const std::size_t counts[kStreams] = {world.items.size(), world.mobs.size(), world.rooms.size()};
+        for (std::size_t s = 0; s < kStreams; ++s) {
+            // A kind without records still has one part, which gives the file its end.
+            const std::size_t parts = counts[s] == 0 ? 1 : (counts[s] + kPartRecords - 1) / kPartRecords;
+            first_[s] = total_;
+            total_ += parts;
+            nextToWrite_[s] = first_[s];
+        }
+        const char* const extensions[kAreaFiles] = {".obj", ".mob", ".wld", ".zon"};
+        for (std::size_t f = 0; f < kAreaFiles; ++f) {
+            paths_[f] = joinPath(outDir, zone_ + extensions[f]);
+            files_[f].emplace(paths_[f], Durability::Regenerable);
+        }
+    }
+
+    std::size_t parts() const { return total_; }
+
+    /// Run by every thread of the run until all parts are taken: makes the next part, then writes
+    /// what is done of its stream in order unless another thread is writing the stream already.
+    void make(FlagEncoder& encoder)
+    {
+        std::vector<Warning> none;
+        Lane lane{&generator_, &none, &encoder};
+        const Lane* const outer = currentLane;
+        currentLane = &lane;
+        std::string text[2];
+        std::unique_lock lock(mutex_);
+        try {
+            for (;;) {
+                advanced_.wait(lock, [&] {
+                    return stopped_ || nextToMake_ == total_ || nextToMake_ < oldestUnwritten() + kPartsAhead;
+                });
+                if (stopped_ || nextToMake_ == total_)
+                    break;
+                const std::size_t number = nextToMake_++;
+                Part& part = slots_[number % kPartsAhead];
+                lock.unlock();
+                makePart(number, part, lane, text);
+                lock.lock();
+                part.ready = true;
+                writeStream(part.stream, lock);
+            }
+        } catch (...) {
+            if (!lock.owns_lock())
+                lock.lock();
+            if (!failure_)
+                failure_ = std::current_exception();
+            stopped_ = true;
+            advanced_.notify_all();
+        }
+        currentLane = outer;
+    }
+
+    /// After every thread has finished: rethrows what stopped one, or reports the file that could
+    /// not be written. True when every file was renamed into place.
+    bool finish(std::vector<Warning>& warnings, Questions& questions, GenerateResult& result)
+    {
+        if (failure_)
+            std::rethrow_exception(failure_);
+        warnings.insert(warnings.end(), committedWarnings_.begin(), committedWarnings_.end());
+        result.files.insert(result.files.end(), committedFiles_.begin(), committedFiles_.end());
+        if (failed_.error != FileError::None) {
+            stop(fileErrorMessage(failed_.error, failed_.path), questions, result);
+            return false;
+        }
+        return nextToCommit_ == kStreams;
+    }
+
+private:
+    // The number of the first part not yet written, of all streams.
+    std::size_t oldestUnwritten() const
+    {
+        std::size_t oldest = total_;
+        for (std::size_t s = 0; s < kStreams; ++s)
+            if (!written_[s])
+                oldest = std::min(oldest, nextToWrite_[s]);
+        return oldest;
+    }
+
+    // Writes the parts of `stream` that are done, in order, unless another thread is at it; a stream
+    // written whole is renamed into place in its turn. Called and returns with `lock` held.
+    void writeStream(Stream stream, std::unique_lock<std::mutex>& lock)
+    {
+        if (writing_[stream])
+            return; // the thread that is writing takes the part in its turn
+        writing_[stream] = true;
+        while (!stopped_ && !written_[stream]) {
+            Part& next = slots_[nextToWrite_[stream] % kPartsAhead];
+            if (!next.ready)
+                break;
+            lock.unlock();
+            writePart(next);
+            lock.lock();
+            next.ready = false;
+            ++nextToWrite_[stream];
+            written_[stream] = next.last;
+            advanced_.notify_all();
+        }
+        writing_[stream] = false;
+        commitInTurn(lock);
+    }
+
+    // Renames the streams that are written into place, in order, unless another thread is at it.
+    void commitInTurn(std::unique_lock<std::mutex>& lock)
+    {
+        if (committing_)
+            return; // the thread that is renaming goes on to the next stream when it is written
+        committing_ = true;
+        while (!stopped_ && nextToCommit_ < kStreams && written_[nextToCommit_]) {
+            lock.unlock();
+            const bool ok = commitStream(static_cast<Stream>(nextToCommit_));
+            lock.lock();
+            if (!ok) {
+                stopped_ = true;
+                advanced_.notify_all();
+                break;
+            }
+            ++nextToCommit_;
+        }
+        committing_ = false;
+    }
+
+    // Called by one thread at a time, for the streams in order.
+    bool commitStream(Stream stream)
+    {
+        switch (stream) {
+        case kItemStream:
+            return commitFile(kObj) && writeComponentLists();
+        case kMobStream:
+            return commitFile(kMob);
+        default: {
+            const ReleaseAfterwards together;
+            return commitFile(kWld) && commitFile(kZon);
+        }
+        }
+    }
+
+    bool commitFile(AreaFile f)
+    {
+        committedWarnings_.insert(committedWarnings_.end(), warnings_[f].begin(), warnings_[f].end());
+        const FileError error = files_[f]->commit();
+        if (error != FileError::None) {
+            failed_ = {error, paths_[f]};
+            return false;
+        }
+        committedFiles_.push_back(paths_[f]);
+        return true;
+    }
+
+    bool writeComponentLists()
+    {
+        for (const ComponentList& list : components_) {
+            const std::string path = joinPath(outDir_, list.name);
+            const FileError error = writeFileAtomically(path, list.text, Durability::Regenerable);
+            if (error != FileError::None) {
+                failed_ = {error, path};
+                return false;
+            }
+            committedFiles_.push_back(path);
+        }
+        return true;
+    }
+
+    void makePart(std::size_t number, Part& part, Lane& lane, std::string (&text)[2])
+    {
+        for (std::string& t : text)
+            t.clear();
+        for (std::vector<Warning>& list : part.warnings)
+            list.clear();
+        part.components.clear();
+        lane.warnings = &part.warnings[0];
+
+        std::size_t s = kStreams - 1;
+        while (number < first_[s])
+            --s;
+        part.stream = static_cast<Stream>(s);
+        part.last = number + 1 == (s + 1 < kStreams ? first_[s + 1] : total_);
+        const std::size_t begin = (number - first_[s]) * kPartRecords;
+        switch (part.stream) {
+        case kItemStream:
+            makeItemPart(begin, part, text[0]);
+            text[0] += part.last ? kEndMarker : "";
+            break;
+        case kMobStream: {
+            const std::size_t end = std::min(world_.mobs.size(), begin + kPartRecords);
+            for (std::size_t i = begin; i < end; ++i)
+                world_.mobs[i].WriteAreaText(text[0], universe_);
+            text[0] += part.last ? kEndMarker : "";
+            break;
+        }
+        default:
+            makeRoomPart(begin, part, lane, text[0], text[1]);
+            part.text[1].assign(text[1]);
+        }
+        part.text[0].assign(text[0]);
+    }
+
+    void makeItemPart(std::size_t begin, Part& part, std::string& obj)
+    {
+        const std::size_t end = std::min(world_.items.size(), begin + kPartRecords);
+        for (std::size_t i = begin; i < end; ++i) {
+            const Item& item = world_.items[i];
+            item.WriteAreaText(obj, universe_, world_);
+            if (item.assemblyComponents.empty())
+                continue;
+            std::string list;
+            for (const std::string& component : item.assemblyComponents) {
+                list += world_.itemVnumText(component);
+                list += '\n';
+            }
+            list += "$\n";
+            std::string crlf(crLfRoomFor(list.size()), '\0');
+            crlf.resize(static_cast<std::size_t>(copyWithCrLf(list, crlf.data()) - crlf.data()));
+            part.components.push_back({std::to_string(item.vnum) + ".txt", std::move(crlf)});
+        }
+    }
+
+    void makeRoomPart(std::size_t begin, Part& part, Lane& lane, std::string& wld, std::string& zon)
+    {
+        const std::vector<Room>& rooms = world_.rooms;
+        if (begin == 0) {
+            zon += "#" + zone_ + "\n" + world_.zoneName + "~\n";
+            zon += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
+                + std::to_string(world_.repopMode) + " 0\n";
+        }
+        const std::size_t end = std::min(rooms.size(), begin + kPartRecords);
+        for (std::size_t i = begin; i < end; ++i) {
+            if (i + kZonePrefetchDistance < rooms.size())
+                prefetchZoneLookups(rooms[i + kZonePrefetchDistance], world_);
+            const Room& room = rooms[i];
+            lane.warnings = &part.warnings[0];
+            room.WriteAreaText(wld, universe_, world_);
+            lane.warnings = &part.warnings[1];
+            room.WriteDoorResets(zon, universe_, world_);
+            if (!room.loads.empty()) {
+                // The vnum of the room's Identifier, which may be an earlier room's of that name.
+                const std::string roomVnum = world_.roomVnumText(room.identifier);
+                for (const LoadAction& load : room.loads)
+                    load.WriteZoneCommand(zon, universe_, world_, room.identifier, roomVnum);
+            }
+        }
+        if (part.last) {
+            wld += kEndMarker;
+            zon += "S\n$~\n";
+        }
+    }
+
+    // Called by one thread at a time for each stream, for its parts in order.
+    void writePart(Part& part)
+    {
+        const AreaFile files[2] = {part.stream == kItemStream ? kObj : part.stream == kMobStream ? kMob : kWld, kZon};
+        for (std::size_t t = 0; t < (part.stream == kRoomStream ? 2 : 1); ++t) {
+            files_[files[t]]->write(part.text[t].view());
+            std::vector<Warning>& list = warnings_[files[t]];
+            list.insert(list.end(), part.warnings[t].begin(), part.warnings[t].end());
+        }
+        for (ComponentList& list : part.components)
+            components_.push_back(std::move(list));
+    }
+
+    const Generator& generator_;
+    Universe& universe_;
+    World& world_;
+    const std::string outDir_;
+    const std::string zone_;
+    std::size_t first_[kStreams] = {}; // the number of each stream's first part
+    std::size_t total_ = 0;
+    std::optional<AtomicFileWriter> files_[kAreaFiles];
+    std::string paths_[kAreaFiles];
+    std::vector<Warning> warnings_[kAreaFiles]; // of the parts written
+    std::vector<ComponentList> components_;     // of the item parts written
+    Part slots_[kPartsAhead];
+
+    std::mutex mutex_;
+    std::condition_variable advanced_; // a part was written, or the run stopped
+    std::size_t nextToMake_ = 0;
+    std::size_t nextToWrite_[kStreams] = {};
+    bool written_[kStreams] = {};
+    bool writing_[kStreams] = {};
+    std::size_t nextToCommit_ = 0;
+    bool committing_ = false;
+    bool stopped_ = false;
+    std::exception_ptr failure_;
+
+    // Kept by the thread renaming, for the run's result.
+    std::vector<Warning> committedWarnings_;
+    std::vector<std::string> committedFiles_;
+    FailedFile failed_;
+};
+
+} // namespace
 
 Generator::Generator(Universe& universe, World& world)
     : universe_(universe), world_(world), previous_(universe.generator)
@@ -282,150 +579,36 @@ GenerateResult Generator::generate(const std::string& outDir, Questions& questio
 
 bool Generator::assignAllVnums(Questions& questions, GenerateResult& result)
 {
-    const std::vector<int32_t> items = vnumsOf(world_.items);
-    const std::vector<int32_t> mobs = vnumsOf(world_.mobs);
-    const std::vector<int32_t> rooms = vnumsOf(world_.rooms);
-
-    const bool ok = assignVnums(world_.items, world_.startItemVnum, {"item", "items"}, questions, result)
-        && assignVnums(world_.mobs, world_.startMobVnum, {"mob", "mobs"}, questions, result)
-        && assignVnums(world_.rooms, world_.startRoomVnum, {"room", "rooms"}, questions, result);
-
+    bool changed = false;
+    const bool ok = assignVnums(world_.items, world_.startItemVnum, {"item", "items"}, questions, result, changed)
+        && assignVnums(world_.mobs, world_.startMobVnum, {"mob", "mobs"}, questions, result, changed)
+        && assignVnums(world_.rooms, world_.startRoomVnum, {"room", "rooms"}, questions, result, changed);
     // Also after a stop: the "#" records and the kinds before the stop have their numbers already.
-    result.vnumsChanged = items != vnumsOf(world_.items) || mobs != vnumsOf(world_.mobs)
-        || rooms != vnumsOf(world_.rooms);
+    result.vnumsChanged = changed;
     return ok;
 }
 
 bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
 {
-    // The ".wld" and the ".zon" are each made on a thread of their own while this one makes the
-    // item and mob files: the three take about the same time.
-    const std::string zone = std::to_string(world_.zoneNumber);
-    Share wld;
-    Share zon;
-    auto makeWorld = [&] { makeShare(wld, [&](Share& share) { writeWorldFile(share, outDir, zone); }); };
-    auto makeZone = [&] { makeShare(zon, [&](Share& share) { writeZoneFile(share, outDir, zone); }); };
-    std::thread workers[2];
-    auto joinWorkers = [&] {
-        for (std::thread& worker : workers)
-            if (worker.joinable())
-                worker.join();
-    };
-    try {
-        workers[0] = std::thread(makeWorld);
-        workers[1] = std::thread(makeZone);
-    } catch (const std::system_error&) {
-        // No more threads to be had: what has none is made afterwards on this one.
-    }
-    bool ok = false;
-    try {
-        ok = writeItemAndMobFiles(outDir, questions, result);
-    } catch (...) {
-        joinWorkers();
-        throw;
-    }
-    const bool threaded[2] = {workers[0].joinable(), workers[1].joinable()};
-    joinWorkers();
-    if (ok && !threaded[0])
-        makeWorld();
-    if (ok && !threaded[1])
-        makeZone();
-    for (Share* share : {&wld, &zon})
-        if (share->failure)
-            std::rethrow_exception(share->failure);
-    if (!ok)
-        return false; // what was written aside is removed with the shares
-
-    for (Share* share : {&wld, &zon}) {
-        warnings_.insert(warnings_.end(), share->warnings.begin(), share->warnings.end());
-        if (!share->file->finish(questions, result))
-            return false;
-    }
-    return true;
-}
-
-template <typename Make>
-void Generator::makeShare(Share& share, Make make)
-{
-    const Lane lane{this, &share.warnings, &share.encoder};
-    const FixedTables fixed(share.encoder);
-    const Lane* const outer = currentLane;
-    currentLane = &lane;
-    try {
-        make(share);
-    } catch (...) {
-        share.failure = std::current_exception();
-    }
-    currentLane = outer;
-}
-
-bool Generator::writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result)
-{
-    const std::string zone = std::to_string(world_.zoneNumber);
-    AreaBuffers buffers;
-    {
-        AreaFileOut file(outDir, zone + ".obj", buffers);
-        for (const Item& item : world_.items) {
-            item.WriteAreaText(file.text(), universe_, world_);
-            file.recordDone();
+    PartedRun run(*this, universe_, world_, outDir);
+    // One thread per processor, this one among them; with none to be had, this one makes everything.
+    const unsigned processors = std::thread::hardware_concurrency();
+    std::vector<std::thread> helpers;
+    for (unsigned i = 1; i < processors && i < run.parts(); ++i) {
+        try {
+            helpers.emplace_back([&run] {
+                FlagEncoder encoder;
+                const FixedTables fixed(encoder);
+                run.make(encoder);
+            });
+        } catch (const std::system_error&) {
+            break;
         }
-        file.text() += kEndMarker;
-        if (!file.finish(questions, result))
-            return false;
     }
-
-    for (const Item& item : world_.items) {
-        if (item.assemblyComponents.empty())
-            continue;
-        AreaFileOut file(outDir, std::to_string(item.vnum) + ".txt", buffers);
-        for (const std::string& component : item.assemblyComponents) {
-            file.text() += world_.itemVnumText(component);
-            file.text() += '\n';
-        }
-        file.text() += "$\n";
-        if (!file.finish(questions, result))
-            return false;
-    }
-
-    AreaFileOut file(outDir, zone + ".mob", buffers);
-    for (const Mob& mob : world_.mobs) {
-        mob.WriteAreaText(file.text(), universe_);
-        file.recordDone();
-    }
-    file.text() += kEndMarker;
-    return file.finish(questions, result);
-}
-
-void Generator::writeWorldFile(Share& share, const std::string& outDir, const std::string& zone)
-{
-    AreaFileOut& file = share.file.emplace(outDir, zone + ".wld", share.buffers);
-    for (const Room& room : world_.rooms) {
-        room.WriteAreaText(file.text(), universe_, world_);
-        file.recordDone();
-    }
-    file.text() += kEndMarker;
-    file.close();
-}
-
-void Generator::writeZoneFile(Share& share, const std::string& outDir, const std::string& zone)
-{
-    AreaFileOut& file = share.file.emplace(outDir, zone + ".zon", share.buffers);
-    std::string& text = file.text();
-    text += "#" + zone + "\n" + world_.zoneName + "~\n";
-    text += std::to_string(world_.maxRoomVnum) + " " + std::to_string(world_.repopTime) + " "
-        + std::to_string(world_.repopMode) + " 0\n";
-    for (const Room& room : world_.rooms) {
-        room.WriteDoorResets(text, universe_, world_);
-        if (!room.loads.empty()) {
-            // The vnum of the room's Identifier, which may be an earlier room's of that name.
-            const std::string roomVnum = world_.roomVnumText(room.identifier);
-            for (const LoadAction& load : room.loads)
-                load.WriteZoneCommand(text, universe_, world_, room.identifier, roomVnum);
-        }
-        file.recordDone();
-    }
-    text += "S\n$~\n";
-    file.close();
+    run.make(encoder_);
+    for (std::thread& helper : helpers)
+        helper.join();
+    return run.finish(warnings_, questions, result);
 }
 
 } // namespace tarnholt

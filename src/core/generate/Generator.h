@@ -68,12 +68,6 @@ public:
 private:
     bool assignAllVnums(Questions& questions, GenerateResult& result);
     bool writeAreaFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
-    bool writeItemAndMobFiles(const std::string& outDir, Questions& questions, GenerateResult& result);
-    struct Share;
-    template <typename Make>
-    void makeShare(Share& share, Make make);
-    void writeWorldFile(Share& share, const std::string& outDir, const std::string& zone);
-    void writeZoneFile(Share& share, const std::string& outDir, const std::string& zone);
 
     Universe& universe_;
     World& world_;

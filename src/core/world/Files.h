@@ -58,8 +58,8 @@ enum class Durability { OnDisk, Regenerable };
 
 /// Writes a file aside and renames it into place: the data goes to a temporary file beside `path`
 /// as it comes; `commit` flushes it to disk and renames it over `path`. A writer destroyed without a
-/// successful commit removes its temporary, so `path` keeps its old contents. A replaced file of a
-/// megabyte or more is let go on a thread of its own, where the kernel frees its old contents.
+/// successful commit removes its temporary, so `path` keeps its old contents. A replaced file of
+/// 128 KiB or more is let go on a thread of its own, where the kernel frees its old contents.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string path, Durability durability = Durability::OnDisk);
@@ -88,6 +88,17 @@ private:
     Durability durability_;
     FileError error_ = FileError::None;
     bool committed_ = false;
+};
+
+/// While one lives, the replaced files that `AtomicFileWriter::commit` lets go of are kept open, and
+/// let go when the last one ends. The kernel's freeing of one file's old contents would otherwise
+/// hold up the rename of the next: for renames made one after the other.
+class ReleaseAfterwards {
+public:
+    ReleaseAfterwards();
+    ~ReleaseAfterwards();
+    ReleaseAfterwards(const ReleaseAfterwards&) = delete;
+    ReleaseAfterwards& operator=(const ReleaseAfterwards&) = delete;
 };
 
 /// An AtomicFileWriter fed from a thread of its own: `write` hands over a piece and returns at once,

@@ -49,6 +49,13 @@ public:
         return slot != nullptr;
     }
 
+    /// Starts bringing in the slot a lookup of `key` reads first, without waiting for it.
+    void prefetch(std::string_view key) const
+    {
+        if (!slots_.empty())
+            __builtin_prefetch(&slots_[std::hash<std::string_view>()(key) & mask_]);
+    }
+
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
 private:
@@ -217,6 +224,24 @@ Room* World::findRoom(std::string_view identifier)
 const Room* World::findRoom(std::string_view identifier) const
 {
     return const_cast<World*>(this)->findRoom(identifier);
+}
+
+void World::prefetchItem(std::string_view identifier) const
+{
+    if (index_ && index_->items)
+        index_->items->prefetch(identifier);
+}
+
+void World::prefetchMob(std::string_view identifier) const
+{
+    if (index_ && index_->mobs)
+        index_->mobs->prefetch(identifier);
+}
+
+void World::prefetchRoom(std::string_view identifier) const
+{
+    if (index_)
+        index_->rooms.prefetch(identifier);
 }
 
 Room* World::roomAt(int column, int row)

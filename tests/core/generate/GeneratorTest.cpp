@@ -7,10 +7,12 @@
 #include <typeinfo>
 #include <vector>
 
+#include "SampleZone.h"
 #include "TempFolder.h"
 #include "app/Questions.h"
 #include "generate/Generator.h"
 #include "universe/Universe.h"
+#include "world/Files.h"
 #include "world/World.h"
 
 using namespace tarnholt;
@@ -301,6 +303,88 @@ TEST(Generator, FileThatCannotBeWrittenStopsTheRunInFileOrder)
         std::sort(names.begin(), names.end());
         EXPECT_EQ(folder.names(), names); // nothing written aside is left behind
     }
+}
+
+// A zone large enough to be made in many parts on several threads gives, file by file, the texts of
+// its records written one after the other, the warnings in file order, and the component lists
+// between the object and mob files. A stop at a late file keeps that order too.
+TEST(Generator, LargeZoneGivesWhatWritingEachRecordInTurnGives)
+{
+    World world = sample::makeZone(9000, 5);
+    for (std::size_t i = 0; i < world.items.size(); i += 97)
+        world.items[i].description.clear();
+    for (std::size_t i = 0; i < world.mobs.size(); i += 89)
+        world.mobs[i].description.clear();
+    for (std::size_t i = 0; i < world.rooms.size(); i += 83) {
+        world.rooms[i].description.clear();
+        LoadAction& load = world.rooms[i].loads.emplace_back();
+        load.task = LoadAction::LoadMob, load.mob = "nobody";
+    }
+    TempFolder folder;
+    const Outcome first = generated(world, folder.path());
+    ASSERT_TRUE(first.result.written); // the vnums are given now
+
+    // The same texts and warnings, record after record on this thread.
+    Universe universe;
+    Generator generator(universe, world);
+    std::string texts[4];
+    std::vector<std::string> lists;
+    {
+        const World::IndexScope index(world);
+        for (const Item& item : world.items) {
+            item.WriteAreaText(texts[0], universe, world);
+            if (!item.assemblyComponents.empty())
+                lists.push_back(std::to_string(item.vnum) + ".txt");
+        }
+        for (const Mob& mob : world.mobs)
+            mob.WriteAreaText(texts[1], universe);
+        for (const Room& room : world.rooms)
+            room.WriteAreaText(texts[2], universe, world);
+        texts[3] = "#42\n" + world.zoneName + "~\n" + std::to_string(world.maxRoomVnum) + " "
+            + std::to_string(world.repopTime) + " " + std::to_string(world.repopMode) + " 0\n";
+        for (const Room& room : world.rooms) {
+            room.WriteDoorResets(texts[3], universe, world);
+            for (const LoadAction& load : room.loads)
+                load.WriteZoneCommand(texts[3], universe, world, room.identifier);
+        }
+    }
+    for (int f = 0; f < 3; ++f)
+        texts[f] += "#99999\n$~\n";
+    texts[3] += "S\n$~\n";
+    ASSERT_GE(lists.size(), 2u);
+    const std::vector<Warning> warnings = generator.warnings();
+    ASSERT_GT(warnings.size(), 200u);
+
+    const Outcome run = generated(world, folder.path());
+    ASSERT_TRUE(run.result.written);
+    EXPECT_EQ(run.result.warnings, warnings);
+    const char* const names[] = {"42.obj", "42.mob", "42.wld", "42.zon"};
+    for (int f = 0; f < 4; ++f)
+        EXPECT_TRUE(folder.read(names[f]) == toCrLf(texts[f])) << names[f];
+    std::vector<std::string> files = {folder.file("42.obj")};
+    for (const std::string& list : lists)
+        files.push_back(folder.file(list));
+    for (const char* name : {"42.mob", "42.wld", "42.zon"})
+        files.push_back(folder.file(name));
+    EXPECT_EQ(run.result.files, files);
+
+    // A ".wld" that cannot be written: the files before it are written, with the warnings up to it.
+    TempFolder blocked;
+    std::filesystem::create_directory(blocked.file("42.wld"));
+    const Outcome stopped = generated(world, blocked.path());
+    EXPECT_FALSE(stopped.result.written);
+    ASSERT_EQ(stopped.questions.messages.size(), 1u);
+    EXPECT_NE(stopped.questions.messages[0].find(blocked.file("42.wld")), std::string::npos);
+    files.resize(files.size() - 2);
+    for (std::string& file : files)
+        file = blocked.file(std::filesystem::path(file).filename().string());
+    EXPECT_EQ(stopped.result.files, files);
+    const auto upToRooms = std::find_if(warnings.begin(), warnings.end(), [](const Warning& w) {
+        return w.type == "Room-Action";
+    });
+    EXPECT_EQ(stopped.result.warnings, std::vector<Warning>(warnings.begin(), upToRooms));
+    EXPECT_EQ(blocked.names().size(), files.size() + 1); // nothing written aside is left behind
+    EXPECT_EQ(blocked.read("42.mob"), folder.read("42.mob"));
 }
 
 } // namespace
