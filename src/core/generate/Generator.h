@@ -46,10 +46,10 @@ struct GenerateResult {
 /// and that the document was saved once, gives vnums to the items, mobs and rooms that have none,
 /// then writes "<zone>.obj", the component lists "<vnum>.txt", "<zone>.mob", "<zone>.wld" and
 /// "<zone>.zon" into `outDir` (CR LF line ends, each file written aside and renamed into place).
-/// The ".wld" and the ".zon" are each made on a thread of their own while the other files are made;
-/// files and warnings still come out in the order above, and a run that stops leaves what a run
-/// made in that order would.
-/// Refusals and a file that cannot be written stop the run with a message through `questions`.
+/// The records are made in parts on one thread per processor; files and warnings still come out in
+/// the order above, and a run that stops leaves what a run made in that order would.
+/// Refusals and a file that cannot be written stop the run with a message through `questions`,
+/// which is only ever called on the thread that called `generate`.
 class Generator {
 public:
     Generator(Universe& universe, World& world);
