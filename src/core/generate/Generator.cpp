@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/Questions.h"
+#include "generate/PartSchedule.h"
 #include "universe/Universe.h"
 #include "world/Encoding.h"
 #include "world/Files.h"
@@ -215,7 +216,6 @@ struct Part {
     CrLfText text[2];
     std::vector<Warning> warnings[2];
     std::vector<ComponentList> components;
-    bool ready = false;
 };
 
 // A file that could not be written, for the message the run stops with.
@@ -236,16 +236,10 @@ class PartedRun {
 public:
     PartedRun(const Generator& generator, Universe& universe, World& world, const std::string& outDir)
         : generator_(generator), universe_(universe), world_(world), outDir_(outDir),
-          zone_(std::to_string(world.zoneNumber))
+          zone_(std::to_string(world.zoneNumber)),
+          schedule_({partsFor(world.items.size()), partsFor(world.mobs.size()), partsFor(world.rooms.size())},
+                    kPartsAhead)
     {
-        const std::size_t counts[kStreams] = {world.items.size(), world.mobs.size(), world.rooms.size()};
-        for (std::size_t s = 0; s < kStreams; ++s) {
-            // A kind without records still has one part, which gives the file its end.
-            const std::size_t parts = counts[s] == 0 ? 1 : (counts[s] + kPartRecords - 1) / kPartRecords;
-            first_[s] = total_;
-            total_ += parts;
-            nextToWrite_[s] = first_[s];
-        }
         const char* const extensions[kAreaFiles] = {".obj", ".mob", ".wld", ".zon"};
         for (std::size_t f = 0; f < kAreaFiles; ++f) {
             paths_[f] = joinPath(outDir, zone_ + extensions[f]);
@@ -253,7 +247,7 @@ public:
         }
     }
 
-    std::size_t parts() const { return total_; }
+    std::size_t parts() const { return schedule_.total(); }
 
     /// Run by every thread of the run until all parts are taken: makes the next part, then writes
     /// what is done of its stream in order unless another thread is writing the stream already.
@@ -267,17 +261,15 @@ public:
         std::unique_lock lock(mutex_);
         try {
             for (;;) {
-                advanced_.wait(lock, [&] {
-                    return stopped_ || nextToMake_ == total_ || nextToMake_ < oldestUnwritten() + kPartsAhead;
-                });
-                if (stopped_ || nextToMake_ == total_)
+                advanced_.wait(lock, [&] { return stopped_ || schedule_.allTaken() || schedule_.canTake(); });
+                if (stopped_ || schedule_.allTaken())
                     break;
-                const std::size_t number = nextToMake_++;
-                Part& part = slots_[number % kPartsAhead];
+                const std::size_t number = schedule_.take();
+                Part& part = slots_[schedule_.slotOf(number)];
                 lock.unlock();
                 makePart(number, part, lane, text);
                 lock.lock();
-                part.ready = true;
+                schedule_.made(number);
                 writeStream(part.stream, lock);
             }
         } catch (...) {
@@ -307,14 +299,10 @@ public:
     }
 
 private:
-    // The number of the first part not yet written, of all streams.
-    std::size_t oldestUnwritten() const
+    static std::size_t partsFor(std::size_t records)
     {
-        std::size_t oldest = total_;
-        for (std::size_t s = 0; s < kStreams; ++s)
-            if (!written_[s])
-                oldest = std::min(oldest, nextToWrite_[s]);
-        return oldest;
+        // A kind without records still has one part, which gives the file its end.
+        return records == 0 ? 1 : (records + kPartRecords - 1) / kPartRecords;
     }
 
     // Writes the parts of `stream` that are done, in order, unless another thread is at it; a stream
@@ -324,16 +312,14 @@ private:
         if (writing_[stream])
             return; // the thread that is writing takes the part in its turn
         writing_[stream] = true;
-        while (!stopped_ && !written_[stream]) {
-            Part& next = slots_[nextToWrite_[stream] % kPartsAhead];
-            if (!next.ready)
+        while (!stopped_) {
+            const std::optional<std::size_t> next = schedule_.nextToWrite(stream);
+            if (!next)
                 break;
             lock.unlock();
-            writePart(next);
+            writePart(slots_[schedule_.slotOf(*next)]);
             lock.lock();
-            next.ready = false;
-            ++nextToWrite_[stream];
-            written_[stream] = next.last;
+            schedule_.written(*next);
             advanced_.notify_all();
         }
         writing_[stream] = false;
@@ -346,7 +332,7 @@ private:
         if (committing_)
             return; // the thread that is renaming goes on to the next stream when it is written
         committing_ = true;
-        while (!stopped_ && nextToCommit_ < kStreams && written_[nextToCommit_]) {
+        while (!stopped_ && nextToCommit_ < kStreams && schedule_.streamWritten(nextToCommit_)) {
             lock.unlock();
             const bool ok = commitStream(static_cast<Stream>(nextToCommit_));
             lock.lock();
@@ -410,12 +396,9 @@ private:
         part.components.clear();
         lane.warnings = &part.warnings[0];
 
-        std::size_t s = kStreams - 1;
-        while (number < first_[s])
-            --s;
-        part.stream = static_cast<Stream>(s);
-        part.last = number + 1 == (s + 1 < kStreams ? first_[s + 1] : total_);
-        const std::size_t begin = (number - first_[s]) * kPartRecords;
+        part.stream = static_cast<Stream>(schedule_.streamOf(number));
+        part.last = schedule_.lastInStream(number);
+        const std::size_t begin = schedule_.indexInStream(number) * kPartRecords;
         switch (part.stream) {
         case kItemStream:
             makeItemPart(begin, part, text[0]);
@@ -503,8 +486,6 @@ private:
     World& world_;
     const std::string outDir_;
     const std::string zone_;
-    std::size_t first_[kStreams] = {}; // the number of each stream's first part
-    std::size_t total_ = 0;
     std::optional<AtomicFileWriter> files_[kAreaFiles];
     std::string paths_[kAreaFiles];
     std::vector<Warning> warnings_[kAreaFiles]; // of the parts written
@@ -513,9 +494,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable advanced_; // a part was written, or the run stopped
-    std::size_t nextToMake_ = 0;
-    std::size_t nextToWrite_[kStreams] = {};
-    bool written_[kStreams] = {};
+    PartSchedule schedule_;
     bool writing_[kStreams] = {};
     std::size_t nextToCommit_ = 0;
     bool committing_ = false;
