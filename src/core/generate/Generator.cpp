@@ -432,9 +432,7 @@ private:
                 list += '\n';
             }
             list += "$\n";
-            std::string crlf(crLfRoomFor(list.size()), '\0');
-            crlf.resize(static_cast<std::size_t>(copyWithCrLf(list, crlf.data()) - crlf.data()));
-            part.components.push_back({std::to_string(item.vnum) + ".txt", std::move(crlf)});
+            part.components.push_back({std::to_string(item.vnum) + ".txt", toCrLf(list)});
         }
     }
 

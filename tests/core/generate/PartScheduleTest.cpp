@@ -9,8 +9,8 @@ using namespace tarnholt;
 
 namespace {
 
-// Parts numbered across the streams: stream 0 has part 0, stream 1 parts 1 to 40, stream 2 parts 41
-// and 42.
+// Parts numbered across the streams: stream 0 has part 0, stream 1 parts 1 to 40, stream 2 none and
+// stream 3 parts 41 and 42.
 TEST(PartSchedule, NumbersPartsAcrossTheStreams)
 {
     const PartSchedule schedule({1, 40, 0, 2}, 32);
