@@ -17,6 +17,9 @@ namespace tarnholt {
 
 namespace {
 
+// An item line gives its flags in three words (extra flags, class restrictions, wear flags share them).
+constexpr std::size_t kFlagWords = 3;
+
 constexpr int32_t kItemVersion = 6;
 
 std::unique_ptr<ItemValues> cloneOf(const std::unique_ptr<ItemValues>& record)
@@ -262,8 +265,21 @@ void Item::WriteAreaText(std::string& out, Universe& universe, const World& worl
     }
 }
 
+Item::FlagDecoders::FlagDecoders(const Universe& universe)
+    : extraFlags(universe.itemExtraFlags, kFlagWords)
+    , classRestrictions(universe.classRestrictions, kFlagWords)
+    , wearFlags(universe.wearFlags, kFlagWords)
+{
+}
+
 std::string Item::ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                                Questions& questions)
+{
+    return ReadAreaText(in, universe, FlagDecoders(universe), header, questions);
+}
+
+std::string Item::ReadAreaText(LineReader& in, const Universe& universe, const FlagDecoders& decoders,
+                               const std::string& header, Questions& questions)
 {
     std::size_t pos = 1;
     int32_t number = 0;
@@ -297,7 +313,7 @@ std::string Item::ReadAreaText(LineReader& in, const Universe& universe, const s
     {
         std::size_t p = 0;
         int32_t typeNumber = 0;
-        std::array<std::string, 3> words;
+        std::array<std::string, kFlagWords> words;
         int converted = 0;
         if (scanInt(line, p, typeNumber)) {
             ++converted;
@@ -314,9 +330,9 @@ std::string Item::ReadAreaText(LineReader& in, const Universe& universe, const s
 
         // Only the flags the file sets are worn, "Takeable" included.
         wearFlags.clear();
-        decodeFlagWords(words, universe.itemExtraFlags, extraFlags, FlagMode::Set);
-        decodeFlagWords(words, universe.classRestrictions, classRestrictions, FlagMode::Inverted);
-        decodeFlagWords(words, universe.wearFlags, wearFlags, FlagMode::Set);
+        decoders.extraFlags.decode(words, extraFlags, FlagMode::Set);
+        decoders.classRestrictions.decode(words, classRestrictions, FlagMode::Inverted);
+        decoders.wearFlags.decode(words, wearFlags, FlagMode::Set);
     }
 
     valueRecord = createItemValues(itemType);

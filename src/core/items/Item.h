@@ -7,6 +7,7 @@
 
 #include "items/ItemValues.h"
 #include "rooms/ExtraDescriptions.h"
+#include "universe/FlagEncoder.h"
 
 namespace tarnholt {
 
@@ -64,10 +65,20 @@ public:
     void WriteSpecialListing(std::string& out, Universe& universe, const World& world) const;
     /// Appends the item's block of the object file ("\n" line ends). May add warnings.
     void WriteAreaText(std::string& out, Universe& universe, const World& world) const;
+    /// The decoders of an item's flag words, made once from a Universe for a run of reads.
+    struct FlagDecoders {
+        explicit FlagDecoders(const Universe& universe);
+        FlagDecoder extraFlags;
+        FlagDecoder classRestrictions;
+        FlagDecoder wearFlags;
+    };
     /// Fills this (fresh) item from the block after `header` (its "#" line). Returns the line that
     /// ended the block, or "" when the block was abandoned or the data ended inside it.
     std::string ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                              Questions& questions);
+    /// The same with the decoders of `universe` made beforehand.
+    std::string ReadAreaText(LineReader& in, const Universe& universe, const FlagDecoders& decoders,
+                             const std::string& header, Questions& questions);
 
     void RenameItemRef(const std::string& oldName, const std::string& newName);
     void RenameMobRef(const std::string& oldName, const std::string& newName);

@@ -20,12 +20,14 @@ namespace {
 
 constexpr std::string_view kEndMarker = "#99999";
 
-// Headers are lines that start with "#": one per record, and the end marker.
+// Headers are lines that start with "#": one per record, and the end marker. A "#" is rarer than a
+// line end, so the "#"s are looked for and the line ends before them checked.
 std::size_t countHeaders(std::string_view data)
 {
-    std::size_t headers = !data.empty() && data.front() == '#' ? 1 : 0;
-    for (std::size_t at = data.find("\n#"); at != std::string_view::npos; at = data.find("\n#", at + 2))
-        ++headers;
+    std::size_t headers = 0;
+    for (std::size_t at = data.find('#'); at != std::string_view::npos; at = data.find('#', at + 1))
+        if (at == 0 || data[at - 1] == '\n')
+            ++headers;
     return headers;
 }
 
@@ -92,6 +94,7 @@ Run readRecords(LineReader& in, std::vector<R>& records, const Universe& univers
                 std::size_t stopAt = std::string_view::npos, const std::atomic<bool>* cancel = nullptr)
 {
     Run run;
+    const typename R::FlagDecoders decoders(universe);
     std::string line;
     in.readLine(line);
     run.headerAt = in.lastLineStart();
@@ -110,7 +113,7 @@ Run readRecords(LineReader& in, std::vector<R>& records, const Universe& univers
             return run;
         }
         // Read in place; a record the reader gives up on is taken off again.
-        std::string next = records.emplace_back().ReadAreaText(in, universe, line, questions);
+        std::string next = records.emplace_back().ReadAreaText(in, universe, decoders, line, questions);
         if (next.empty()) {
             records.pop_back();
             run.end = RunEnd::GaveUp;

@@ -16,6 +16,9 @@ namespace tarnholt {
 
 namespace {
 
+// A mob line gives its flags in two words: actions, then affects.
+constexpr std::size_t kFlagWords = 2;
+
 constexpr const char* kMissingValues = "Missing values for %d on this line: %s Continue?";
 
 // A text ended by a "~" line, without tildes; `text` is replaced only when the whole text was read.
@@ -181,8 +184,16 @@ void Mob::WriteAreaText(std::string& out, Universe& universe) const
     }
 }
 
+Mob::FlagDecoders::FlagDecoders(const Universe& universe) : flags(universe.mobFlags, kFlagWords) {}
+
 std::string Mob::ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                               Questions& questions)
+{
+    return ReadAreaText(in, universe, FlagDecoders(universe), header, questions);
+}
+
+std::string Mob::ReadAreaText(LineReader& in, const Universe& universe, const FlagDecoders& decoders,
+                              const std::string& header, Questions& questions)
 {
     int32_t number = 0;
     if (!header.empty())
@@ -211,11 +222,11 @@ std::string Mob::ReadAreaText(LineReader& in, const Universe& universe, const st
 
     if (!in.readLine(line))
         return {};
-    std::array<std::string, 2> flagWords; // action, affect
+    std::array<std::string, kFlagWords> flagWords; // action, affect
     const std::string& actionWord = flagWords[0];
     if (!complete(scanFormatted(line, "%s %s %d", {&flagWords[0], &flagWords[1], &alignment}), 3))
         return {};
-    decodeFlagWords(flagWords, universe.mobFlags, flags, FlagMode::Set);
+    decoders.flags.decode(flagWords, flags, FlagMode::Set);
     attackCountIndex = (wordContains(actionWord, universe.extraOneHitFlag, 0) ? 1 : 0)
         + (wordContains(actionWord, universe.extraTwoHitFlag, 0) ? 2 : 0);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rooms/ExtraDescriptions.h"
+#include "universe/FlagEncoder.h"
 
 namespace tarnholt {
 
@@ -63,11 +64,19 @@ public:
     /// Appends the mob's block of the mob area file. Reports an empty description as a warning
     /// and builds the flag line with the encoder of the Universe.
     void WriteAreaText(std::string& out, Universe& universe) const;
+    /// The decoder of a mob's flag words, made once from a Universe for a run of reads.
+    struct FlagDecoders {
+        explicit FlagDecoders(const Universe& universe);
+        FlagDecoder flags;
+    };
     /// Reads the block that follows `header` (a "#" and the vnum) into a freshly constructed mob.
     /// Returns the first line after the block, trimmed, or "" when reading stopped (end of data,
     /// or No to a "Missing values" question).
     std::string ReadAreaText(LineReader& in, const Universe& universe, const std::string& header,
                              Questions& questions);
+    /// The same with the decoders of `universe` made beforehand.
+    std::string ReadAreaText(LineReader& in, const Universe& universe, const FlagDecoders& decoders,
+                             const std::string& header, Questions& questions);
 
     void RenameItemRef(const std::string& oldName, const std::string& newName);
     void RenameMobRef(const std::string& oldName, const std::string& newName);

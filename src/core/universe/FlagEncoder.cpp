@@ -1,12 +1,17 @@
 #include "universe/FlagEncoder.h"
 
 #include <algorithm>
+#include <bit>
 #include <bitset>
 #include <cstddef>
 
 namespace tarnholt {
 
 namespace {
+
+// A decoder marks entries as the bits of a word, for lines of a few words.
+constexpr std::size_t kMarkableEntries = 64;
+constexpr std::size_t kMarkableWords = 8;
 
 bool isBlank(char c)
 {
@@ -126,11 +131,59 @@ void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, i
     }
 }
 
-void decodeFlagWords(std::span<const std::string> words, const std::vector<FlagEntry>& table,
-                     std::vector<std::string>& names, FlagMode mode)
+FlagDecoder::FlagDecoder(const std::vector<FlagEntry>& table, std::size_t words) : table_(&table), words_(words)
 {
-    for (std::size_t i = 0; i < words.size(); ++i)
-        decodeFlags(words[i], table, static_cast<int>(i), names, mode);
+    marked_ = table.size() <= kMarkableEntries && words <= kMarkableWords;
+    if (!marked_)
+        return;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const FlagEntry& entry = table[i];
+        if (entry.field < 0 || static_cast<std::size_t>(entry.field) >= words)
+            continue;
+        const auto index = static_cast<std::size_t>(entry.field);
+        if (fields_.size() <= index)
+            fields_.resize(index + 1);
+        Field& field = fields_[index];
+        const std::uint64_t bit = std::uint64_t(1) << i;
+        field.entries |= bit;
+        if (entry.code.size() == 1)
+            field.byLetter[static_cast<unsigned char>(entry.code[0])] |= bit;
+        else
+            field.otherCodes.push_back(i);
+    }
+}
+
+void FlagDecoder::decode(std::span<const std::string> words, std::vector<std::string>& names, FlagMode mode) const
+{
+    if (!marked_) {
+        for (std::size_t i = 0; i < std::min(words.size(), words_); ++i)
+            decodeFlags(words[i], *table_, static_cast<int>(i), names, mode);
+        return;
+    }
+    const std::size_t count = std::min(words.size(), fields_.size());
+    // The entries named, field by field, counted first so that the list grows once.
+    std::array<std::uint64_t, kMarkableWords> named{};
+    int total = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Field& field = fields_[i];
+        if (field.entries == 0)
+            continue;
+        const std::string& word = words[i];
+        std::uint64_t contained = 0;
+        for (const char c : word)
+            contained |= field.byLetter[static_cast<unsigned char>(c)];
+        for (const std::size_t entry : field.otherCodes)
+            if (word.find((*table_)[entry].code) != std::string::npos)
+                contained |= std::uint64_t(1) << entry;
+        named[i] = mode == FlagMode::Set ? contained : field.entries & ~contained;
+        total += std::popcount(named[i]);
+    }
+    if (total == 0)
+        return;
+    names.reserve(names.size() + static_cast<std::size_t>(total));
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::uint64_t left = named[i]; left != 0; left &= left - 1)
+            names.push_back((*table_)[static_cast<std::size_t>(std::countr_zero(left))].name);
 }
 
 bool wordContains(const std::string& word, const FlagEntry& entry, int field)

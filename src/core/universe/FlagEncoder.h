@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,10 +52,31 @@ private:
 /// `word` contains its code (mode Set) or does not (mode Inverted).
 void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, int field,
                  std::vector<std::string>& names, FlagMode mode);
-/// The same for the words of a line: `words[i]` is the word of field i. The names come field by field,
-/// each field's in table order.
-void decodeFlagWords(std::span<const std::string> words, const std::vector<FlagEntry>& table,
-                     std::vector<std::string>& names, FlagMode mode);
+
+/// Decodes the flag words of many lines against one table, which entries each letter names being
+/// worked out once. For the words of a line (`words[i]` the word of field i) it gives what
+/// decodeFlags gives for each word in turn: the names field by field, each field's in table order.
+/// The table must outlive the decoder and stay as it is meanwhile.
+class FlagDecoder {
+public:
+    /// `words`: how many words the lines have; entries of later fields are never named.
+    FlagDecoder(const std::vector<FlagEntry>& table, std::size_t words);
+
+    void decode(std::span<const std::string> words, std::vector<std::string>& names, FlagMode mode) const;
+
+private:
+    // The entries of one field, as bits numbered by their place in the table.
+    struct Field {
+        std::array<std::uint64_t, 256> byLetter{}; // entries whose code is that one letter
+        std::vector<std::size_t> otherCodes;        // entries whose code is not one letter
+        std::uint64_t entries = 0;
+    };
+
+    const std::vector<FlagEntry>* table_;
+    std::size_t words_;
+    bool marked_ = false;       // false for a table too long to mark: its words are decoded in turn
+    std::vector<Field> fields_; // up to the last field with an entry
+};
 
 /// True when the entry belongs to `field` and `word` contains its code.
 bool wordContains(const std::string& word, const FlagEntry& entry, int field);

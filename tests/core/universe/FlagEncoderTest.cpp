@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,52 @@ TEST(FlagDecoder, AppendsMatchingEntriesInTableOrder)
         EXPECT_EQ(names[0], "Kept");
         EXPECT_EQ(Names(names.begin() + 1, names.end()), row.expected) << row.word << " field " << row.field;
     }
+}
+
+// What the decoders must give: each word decoded in turn against the whole table.
+Names decodedInTurn(const std::vector<std::string>& words, const std::vector<FlagEntry>& table, FlagMode mode)
+{
+    Names names{"Kept"};
+    for (std::size_t i = 0; i < words.size(); ++i)
+        decodeFlags(words[i], table, static_cast<int>(i), names, mode);
+    return names;
+}
+
+TEST(FlagDecoder, GivesWhatDecodingEachWordInTurnGives)
+{
+    Universe u;
+    // Fields out of order, codes of several letters and none, entries without a field or past the words.
+    const std::vector<FlagEntry> mixed{{"Late", "b", -1, 1},   {"Early", "a", -1, 0}, {"Pair", "cd", -1, 1},
+                                       {"Always", "", -1, 0},  {"None", "a", -1, -1}, {"Beyond", "a", -1, 3},
+                                       {"Again", "a", -1, 0},  {"Tail", "z", -1, 2}};
+    std::vector<FlagEntry> longTable; // too long to mark
+    for (int i = 0; i < 70; ++i)
+        longTable.push_back({"Entry " + std::to_string(i), std::string(1, static_cast<char>('A' + i % 26)), -1, i % 3});
+    struct Case {
+        const std::vector<FlagEntry>* table;
+        std::size_t words;
+    };
+    const Case cases[] = {{&u.itemExtraFlags, 3}, {&u.classRestrictions, 3}, {&u.wearFlags, 3},
+                          {&u.mobFlags, 2},       {&mixed, 3},               {&mixed, 2},
+                          {&longTable, 3}};
+    const std::vector<std::vector<std::string>> lines{
+        {"0", "0", "0"}, {"", "", ""}, {"abc", "BFJ", "a"}, {"a", "bcd", "z"}, {"deRSTUVWX", "AG", "cdz"}, {"zyx"}};
+    for (const Case& c : cases)
+        for (const auto& line : lines)
+            for (const FlagMode mode : {FlagMode::Set, FlagMode::Inverted}) {
+                const FlagDecoder decoder(*c.table, c.words);
+                const std::vector<std::string> words(line.begin(), line.begin() + std::min(line.size(), c.words));
+                Names names{"Kept"};
+                decoder.decode(words, names, mode);
+                EXPECT_EQ(names, decodedInTurn(words, *c.table, mode))
+                    << "table of " << c.table->size() << ", " << c.words << " words, first word '" << line[0]
+                    << "', mode " << static_cast<int>(mode);
+            }
+
+    // Worked by hand: field 0 before field 1, each in table order; "Beyond" has no word.
+    Names names;
+    FlagDecoder(mixed, 2).decode(std::vector<std::string>{"a", "bcd"}, names, FlagMode::Set);
+    EXPECT_EQ(names, (Names{"Early", "Always", "Again", "Late", "Pair"}));
 }
 
 TEST(FlagDecoder, WordContainsChecksFieldAndCase)
