@@ -3,6 +3,8 @@
 #include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <random>
+#include <string>
 #include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,6 +140,19 @@ TEST(Files, CrLfAndPathParts)
             }
             ASSERT_EQ(toCrLf(text), expected) << length << " " << every;
         }
+    // Any bytes, line feeds as thick or thin as they come.
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        const auto length = static_cast<std::size_t>(random() % 300);
+        const unsigned feedsIn = 1 + random() % 40;
+        std::string text, expected;
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = random() % feedsIn == 0 ? '\n' : static_cast<char>(random() % 256);
+            text += c;
+            expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        }
+        ASSERT_EQ(toCrLf(text), expected) << "round " << round;
+    }
     EXPECT_EQ(directoryOf("castle.rlm"), "");
     EXPECT_EQ(directoryOf("/castle.rlm"), "/");
     EXPECT_EQ(fileNameOf("/zones/castle.rlm"), "castle.rlm");
