@@ -569,7 +569,8 @@ bool Generator::writeAreaFiles(const std::string& outDir, Questions& questions, 
 {
     PartedRun run(*this, universe_, world_, outDir);
     // One thread per processor, this one among them; with none to be had, this one makes everything.
-    const unsigned processors = std::thread::hardware_concurrency();
+    // (The count is read from the system once: asking costs a file read each time.)
+    static const unsigned processors = std::thread::hardware_concurrency();
     std::vector<std::thread> helpers;
     for (unsigned i = 1; i < processors && i < run.parts(); ++i) {
         try {

@@ -278,8 +278,12 @@ AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
     // One fixed temporary name per target: a temporary left by a save that was killed midway is
     // simply replaced by the next save, so none accumulate.
     temp_ = joinPath(directoryOf(path_), "." + fileNameOf(path_) + ".saving");
-    ::unlink(temp_.c_str());
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const auto create = [this] { return ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); };
+    fd_ = create();
+    if (fd_ < 0 && errno == EEXIST) {
+        ::unlink(temp_.c_str());
+        fd_ = create();
+    }
     if (fd_ < 0)
         error_ = fromErrno(errno, true);
 }
