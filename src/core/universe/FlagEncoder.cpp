@@ -59,8 +59,17 @@ void FlagEncoder::openWords(const std::vector<FlagEntry>& table)
     } else {
         words = wordsNeeded(table);
     }
-    if (words_.size() < words)
-        words_.resize(words);
+    openWords(words);
+}
+
+void FlagEncoder::openWords(std::size_t count)
+{
+    for (; open_ < count; ++open_) {
+        if (open_ < words_.size())
+            words_[open_].clear();
+        else
+            words_.emplace_back();
+    }
 }
 
 void FlagEncoder::addCodeOf(std::string_view name, const std::vector<FlagEntry>& table)
@@ -95,14 +104,18 @@ void FlagEncoder::addEntry(const FlagEntry& entry)
         return;
     // A word that no table has opened yet is opened here rather than written out of bounds.
     auto field = static_cast<std::size_t>(entry.field);
-    if (words_.size() <= field)
-        words_.resize(field + 1);
-    words_[field] += entry.code;
+    if (open_ <= field)
+        openWords(field + 1);
+    if (entry.code.size() == 1)
+        words_[field] += entry.code[0];
+    else
+        words_[field] += entry.code;
 }
 
 void FlagEncoder::output(std::string& line) const
 {
-    for (const std::string& word : words_) {
+    for (std::size_t i = 0; i < open_; ++i) {
+        const std::string& word = words_[i];
         line += ' ';
         if (isBlankWord(word))
             line += '0';

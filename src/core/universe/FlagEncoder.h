@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,7 +16,7 @@ namespace tarnholt {
 /// codes of the entries that belong to that field.
 class FlagEncoder {
 public:
-    void reset() { words_.clear(); }
+    void reset() { open_ = 0; }
     /// Adds words until every field index of `table` has one, then appends the codes of the names
     /// (mode Set: each listed name, first match; mode Inverted: each table entry not listed).
     void addNames(const std::vector<std::string>& names, const std::vector<FlagEntry>& table, FlagMode mode);
@@ -26,7 +27,7 @@ public:
     /// Appends " word" per field ("0" for an empty or blank word), then strips leading blanks of `line`.
     void output(std::string& line) const;
 
-    const std::vector<std::string>& words() const { return words_; }
+    std::vector<std::string> words() const { return {words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(open_)}; }
 
     /// While set, the tables given are taken to stay as they are (a generation run), so the number
     /// of words each needs is worked out once instead of for every record. Clearing it forgets them.
@@ -35,9 +36,13 @@ public:
 private:
     /// Adds words until every field index of `table` has one.
     void openWords(const std::vector<FlagEntry>& table);
+    /// Adds empty words until there are `count`.
+    void openWords(std::size_t count);
     void addCodeOf(std::string_view name, const std::vector<FlagEntry>& table);
 
+    // The first `open_` words are the line's; the strings after them are kept for their memory.
     std::vector<std::string> words_;
+    std::size_t open_ = 0;
 
     struct KnownTable {
         const FlagEntry* entries;
