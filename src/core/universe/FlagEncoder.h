@@ -27,7 +27,11 @@ public:
     /// Appends " word" per field ("0" for an empty or blank word), then strips leading blanks of `line`.
     void output(std::string& line) const;
 
-    std::vector<std::string> words() const { return {words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(open_)}; }
+    /// The words of the line so far.
+    std::vector<std::string> words() const
+    {
+        return {words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(open_)};
+    }
 
     /// While set, the tables given are taken to stay as they are (a generation run), so the number
     /// of words each needs is worked out once instead of for every record. Clearing it forgets them.
@@ -73,7 +77,7 @@ private:
     // The entries of one field, as bits numbered by their place in the table.
     struct Field {
         std::array<std::uint64_t, 256> byLetter{}; // entries whose code is that one letter
-        std::vector<std::size_t> otherCodes;        // entries whose code is not one letter
+        std::vector<std::size_t> otherCodes;       // entries whose code is not one letter
         std::uint64_t entries = 0;
     };
 
