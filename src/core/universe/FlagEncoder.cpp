@@ -144,7 +144,7 @@ void decodeFlags(const std::string& word, const std::vector<FlagEntry>& table, i
     }
 }
 
-FlagDecoder::FlagDecoder(const std::vector<FlagEntry>& table, std::size_t words) : table_(&table), words_(words)
+FlagDecoder::FlagDecoder(const std::vector<FlagEntry>& table, std::size_t words) : table_(&table), wordCount_(words)
 {
     marked_ = table.size() <= kMarkableEntries && words <= kMarkableWords;
     if (!marked_)
@@ -169,7 +169,7 @@ FlagDecoder::FlagDecoder(const std::vector<FlagEntry>& table, std::size_t words)
 void FlagDecoder::decode(std::span<const std::string> words, std::vector<std::string>& names, FlagMode mode) const
 {
     if (!marked_) {
-        for (std::size_t i = 0; i < std::min(words.size(), words_); ++i)
+        for (std::size_t i = 0; i < std::min(words.size(), wordCount_); ++i)
             decodeFlags(words[i], *table_, static_cast<int>(i), names, mode);
         return;
     }

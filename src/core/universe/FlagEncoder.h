@@ -82,7 +82,7 @@ private:
     };
 
     const std::vector<FlagEntry>* table_;
-    std::size_t words_;
+    std::size_t wordCount_;
     bool marked_ = false;       // false for a table too long to mark: its words are decoded in turn
     std::vector<Field> fields_; // up to the last field with an entry
 };

@@ -476,7 +476,7 @@ constexpr CrLfTables makeCrLfTables()
         unsigned out = 0;
         for (unsigned byte = 0; byte < 8; ++byte) {
             if (feeds & (1u << byte)) {
-                tables.shuffle[feeds][out] = 0x80; // zero, then
+                tables.shuffle[feeds][out] = 0x80; // a zero byte, where the carriage return goes
                 tables.carriage[feeds][out] = '\r';
                 ++out;
             }
